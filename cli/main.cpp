@@ -1,0 +1,125 @@
+// pelvoro-convert: the window's convert command for scripts. Each time text,
+// from the arguments or one per line of standard input, gives one line of
+// output: the frame text, or "error: " and the message the window would show.
+
+#include <cstdio>
+#include <cstring>
+
+#ifdef _WIN32
+#include <fcntl.h>
+#include <io.h>
+#endif
+
+#include "conversion_request.h"
+#include "converter_options.h"
+#include "frame_rates.h"
+#include "line_reader.h"
+#include "output_buffer.h"
+#include "time_text_parser.h"
+
+namespace {
+
+constexpr int kStatusAllConverted = 0;
+constexpr int kStatusSomeFailed = 1;
+constexpr int kStatusUsageError = 2;
+constexpr int kStandardInput = 0;
+constexpr int kStandardOutput = 1;
+
+void PrintUsage(std::FILE* stream) {
+    std::fputs(
+        "usage: pelvoro-convert [--fps LABEL] [--first 0|1] [--] [TIME ...]\n"
+        "\n"
+        "Converts playing times such as 1:02:03.5 to frame numbers, one line of\n"
+        "output for each TIME, or for each line of standard input when no TIME is\n"
+        "given. A time that cannot be converted gives \"error: \" and the reason.\n"
+        "\n"
+        "  --fps LABEL   the frame rate, one of:",
+        stream);
+    for (int i = 0; i < g_frameRateCount; ++i) std::fprintf(stream, " %s", g_frameRateLabels[i]);
+    std::fputs(
+        "\n"
+        "                (without it no rate is selected and every time fails)\n"
+        "  --first 0|1   the number of the first frame (default 1)\n"
+        "  --help        show this text\n"
+        "\n"
+        "Exit status: 0 when every time converted, 1 when any failed, 2 for a\n"
+        "usage error.\n",
+        stream);
+}
+
+class Converter {
+public:
+    Converter(const ConverterOptions& options, OutputBuffer& output)
+        : options_(options), output_(output) {}
+
+    void Convert(const char* timeText) {
+        const ConversionOutcome outcome =
+            RunConversion(timeText, options_.rateIndex, options_.firstFrameZero);
+        if (outcome.ok()) {
+            output_.AppendLine("", outcome.result.text);
+        } else {
+            output_.AppendLine("error: ", outcome.errorMessage);
+            anyFailed_ = true;
+        }
+    }
+
+    bool anyFailed() const { return anyFailed_; }
+
+private:
+    const ConverterOptions& options_;
+    OutputBuffer& output_;
+    bool anyFailed_ = false;
+};
+
+}  // namespace
+
+int main(int argc, char** argv) {
+#ifdef _WIN32
+    // Line endings are ours to handle, the same on every platform.
+    _setmode(kStandardInput, _O_BINARY);
+    _setmode(kStandardOutput, _O_BINARY);
+#endif
+    const ConverterOptions options = ParseConverterOptions(argc, argv);
+    switch (options.action) {
+    case ConverterOptions::Action::ShowHelp:
+        PrintUsage(stdout);
+        return kStatusAllConverted;
+    case ConverterOptions::Action::UsageError:
+        if (options.offending != nullptr) {
+            std::fprintf(stderr, "pelvoro-convert: %s: %s\n", options.problem, options.offending);
+        } else {
+            std::fprintf(stderr, "pelvoro-convert: %s\n", options.problem);
+        }
+        PrintUsage(stderr);
+        return kStatusUsageError;
+    case ConverterOptions::Action::Convert:
+        break;
+    }
+
+    OutputBuffer output(kStandardOutput);
+    Converter converter(options, output);
+    bool readFailed = false;
+    if (options.firstTimeArgument < argc) {
+        char timeText[kTimeTextCapacity];
+        for (int i = options.firstTimeArgument; i < argc; ++i) {
+            // Only what fits in the time box takes part.
+            std::strncpy(timeText, argv[i], kTimeTextCapacity - 1);
+            timeText[kTimeTextCapacity - 1] = '\0';
+            converter.Convert(timeText);
+        }
+    } else {
+        LineReader lines(kStandardInput, kTimeTextCapacity - 1);
+        while (const char* line = lines.Next()) converter.Convert(line);
+        if (lines.failed()) {
+            std::fprintf(stderr, "pelvoro-convert: cannot read standard input: %s\n",
+                         std::strerror(lines.error()));
+            readFailed = true;
+        }
+    }
+    if (!output.Flush()) {
+        std::fprintf(stderr, "pelvoro-convert: cannot write output: %s\n",
+                     std::strerror(output.error()));
+        return kStatusSomeFailed;
+    }
+    return converter.anyFailed() || readFailed ? kStatusSomeFailed : kStatusAllConverted;
+}

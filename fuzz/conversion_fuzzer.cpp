@@ -1,0 +1,96 @@
+// Feeds arbitrary bytes through the whole conversion and checks that every
+// outcome is a well-formed frame text or one of the known messages.
+#include <cstddef>
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <memory>
+
+#include "conversion_request.h"
+#include "frame_computation.h"
+#include "frame_rates.h"
+#include "time_text_parser.h"
+
+namespace {
+
+const char* const kFixedMessages[] = {
+    "syntax error (0): the first character is not number",
+    "syntax error (1): too long strings",
+    "syntax error (2): too long strings",
+    "syntax error (3): wrong character after second part",
+    "syntax error (4): too many colons, e.g. 1:02:56:201",
+    "invalid fps value",
+};
+
+const char* const kLimitPieces[] = {": hour part ", ": minute part ", ": second part ",
+                                    ": milli-sec part "};
+
+bool IsLimitMessage(const char* message) {
+    const char prefix[] = "syntax error (5) ";
+    if (std::strncmp(message, prefix, sizeof prefix - 1) != 0) return false;
+    const char* rest = message + sizeof prefix - 1;
+    bool anyPiece = false;
+    for (const char* piece : kLimitPieces) {
+        const std::size_t length = std::strlen(piece);
+        if (std::strncmp(rest, piece, length) == 0) {
+            rest += length;
+            anyPiece = true;
+        }
+    }
+    return anyPiece && *rest == '\0';
+}
+
+bool IsKnownMessage(const char* message) {
+    for (const char* known : kFixedMessages) {
+        if (std::strcmp(message, known) == 0) return true;
+    }
+    return IsLimitMessage(message);
+}
+
+bool IsFrameText(const char* text) {
+    const char* p = text;
+    if (*p < '0' || *p > '9') return false;
+    while (*p >= '0' && *p <= '9') ++p;
+    if (*p++ != '.') return false;
+    for (int i = 0; i < 3; ++i, ++p) {
+        if (*p < '0' || *p > '9') return false;
+    }
+    return *p == '\0';
+}
+
+void Fail(const char* what, const char* text) {
+    std::fprintf(stderr, "%s: \"%s\"\n", what, text);
+    std::abort();
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    if (size == 0) return 0;
+    // The first byte picks the rate and the first-frame button; the rest is the
+    // time text, cut as the time box cuts it, in a buffer of exactly its size
+    // so that any read past its NUL is caught.
+    const int rateIndex = static_cast<int>(data[0] % 10) - 1;  // -1 (none) to 8 (out of range)
+    const bool zeroChecked = (data[0] & 0x80) != 0;
+    std::size_t length = size - 1;
+    if (length > kTimeTextCapacity - 1) length = kTimeTextCapacity - 1;
+    std::unique_ptr<char[]> text(new char[length + 1]);
+    std::memcpy(text.get(), data + 1, length);
+    text[length] = '\0';
+
+    const ConversionOutcome outcome = RunConversion(text.get(), rateIndex, zeroChecked);
+    if (!outcome.ok()) {
+        if (!IsKnownMessage(outcome.errorMessage)) Fail("unknown message", outcome.errorMessage);
+        return 0;
+    }
+    if (!IsFrameText(outcome.result.text)) Fail("malformed frame text", outcome.result.text);
+
+    // The text is what "%.3f" makes of the frame value.
+    const TimeParseResult parsed = ParseTimeText(text.get());
+    const double value = ComputeFrameValue(parsed.fields, g_frameRates[rateIndex], zeroChecked ? 0 : 1);
+    char expected[64];
+    std::snprintf(expected, sizeof expected, "%.3f", value);
+    if (std::strcmp(expected, outcome.result.text) != 0) Fail("differs from printf", outcome.result.text);
+    return 0;
+}

@@ -1,0 +1,52 @@
+#!/usr/bin/env bash
+# Builds everything and runs every test: the suites of the native build; the
+# same suites under AddressSanitizer and UndefinedBehaviorSanitizer with a
+# bounded fuzzing run; the Windows cross-build, checked under Wine.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+root=$PWD
+
+scripts/install-deps.sh test
+cleanup_dirs=()
+xvfb_pid=
+cleanup() {
+    [[ -n "$xvfb_pid" ]] && kill "$xvfb_pid" 2>/dev/null
+    rm -rf "${cleanup_dirs[@]}"
+}
+trap cleanup EXIT
+source scripts/start-xvfb.sh
+fuzz_seconds=${PELVORO_FUZZ_SECONDS:-60}
+
+step() { printf '\n=== %s\n' "$*"; }
+
+step "Native build and tests"
+cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=Release -DPELVORO_WARNINGS_AS_ERRORS=ON
+cmake --build build
+(cd build && ctest --output-on-failure -j "$(nproc)")
+
+step "Sanitizer build (ASan, UBSan) and tests"
+CC=clang CXX=clang++ cmake -S . -B build-sanitize -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+    -DPELVORO_WARNINGS_AS_ERRORS=ON -DPELVORO_SANITIZE=ON -DPELVORO_BUILD_FUZZERS=ON \
+    -DPELVORO_BUILD_BENCHMARKS=OFF
+cmake --build build-sanitize
+(cd build-sanitize && ctest --output-on-failure -j "$(nproc)")
+
+step "Fuzzing the conversion for ${fuzz_seconds} s"
+fuzz_dir=$(mktemp -d)
+cleanup_dirs+=("$fuzz_dir")
+mkdir "$fuzz_dir/corpus"
+if ! build-sanitize/fuzz/conversion_fuzzer -max_total_time="$fuzz_seconds" -artifact_prefix="$fuzz_dir/" \
+        "$fuzz_dir/corpus" "$root/fuzz/corpus" >"$fuzz_dir/log" 2>&1; then
+    tail -n 40 "$fuzz_dir/log"
+    echo "The fuzzer found a failing input"
+    exit 1
+fi
+grep -E '^Done [0-9]+ runs' "$fuzz_dir/log"
+
+step "Windows cross-build (i686, static)"
+cmake -S . -B build-windows -G Ninja --toolchain cmake/mingw-w64-i686.cmake \
+    -DCMAKE_BUILD_TYPE=Release -DPELVORO_WARNINGS_AS_ERRORS=ON
+cmake --build build-windows
+tests/windows/compare_converter_under_wine.sh build/cli/pelvoro-convert build-windows/cli/pelvoro-convert.exe
+
+step "All builds and tests passed"

@@ -1,0 +1,73 @@
+#!/usr/bin/env bash
+# Runs the built pelvoro-convert as a script would and checks its output and
+# exit status. Usage: pelvoro_convert_test.sh PATH-TO-pelvoro-convert
+set -u
+convert=$1
+failures=0
+
+# check NAME EXPECTED-STATUS EXPECTED-OUTPUT [STDIN-TEXT] -- ARGS...
+check() {
+    local name=$1 want_status=$2 want_output=$3 input=$4
+    shift 5
+    local output status
+    output=$(printf '%b' "$input" | "$convert" "$@" 2>/dev/null)
+    status=$?
+    if [[ $status -ne $want_status || "$output" != "$want_output" ]]; then
+        printf 'FAIL %s: status %s (want %s)\n--- got\n%s\n--- want\n%s\n' \
+            "$name" "$status" "$want_status" "$output" "$want_output"
+        failures=$((failures + 1))
+    else
+        printf 'ok   %s\n' "$name"
+    fi
+}
+
+check arguments 0 $'300.700\n30.970' '' -- --fps 29.97 0:10 1
+check first-zero 0 $'299.700' '' -- --fps 29.97 --first 0 0:10
+check stdin-lines 0 $'121.000\n1.024' '5\n0.001\n' -- --fps 24
+check crlf-input 0 $'121.000\n121.000' '5\r\n5\r\n' -- --fps 24
+check no-final-lf 0 $'121.000\n145.000' '5\n6' -- --fps 24
+check lone-cr-is-text 1 $'error: syntax error (3): wrong character after second part' '5\r' -- --fps 24
+check any-failure-is-status-1 1 $'121.000\nerror: syntax error (5) : hour part \n145.000' \
+    '5\n123:00:00\n6\n' -- --fps 24
+check no-rate 1 $'error: invalid fps value' '' -- 5
+check syntax-before-rate 1 $'error: syntax error (0): the first character is not number' '' -- ''
+check empty-line-is-a-text 1 $'121.000\nerror: syntax error (0): the first character is not number\n145.000' \
+    '5\n\n6\n' -- --fps 24
+check double-dash 1 $'error: syntax error (0): the first character is not number' '' -- --fps 24 -- --first
+check usage-unknown-option 2 '' '' -- --speed 24 5
+check usage-bad-label 2 '' '' -- --fps 29.976 5
+check usage-bad-first 2 '' '' -- --first 2 5
+
+# Only the first 199 bytes of a text take part: the tail here would fail.
+long_ok="5 $(printf '%0197d' 0)x"
+check cut-at-199 0 '121.000' '' -- --fps 24 "$long_ok"
+long_bad="5$(printf '%0198d' 0)x"
+check cut-keeps-8-digit-error 1 'error: syntax error (1): too long strings' '' -- --fps 24 "$long_bad"
+
+help=$("$convert" --help)
+if [[ $? -ne 0 || "$help" != usage:* || "$help" != *"23.976 24 29.97 30 59.94 60 119.88 120"* ]]; then
+    echo "FAIL help: --help must print the usage with the eight labels to stdout"
+    failures=$((failures + 1))
+fi
+usage=$("$convert" --fps 25 2>&1 >/dev/null)
+if [[ "$usage" != *"25"* || "$usage" != *"119.88"* ]]; then
+    echo "FAIL usage-text: a usage error names the argument and lists the labels on stderr"
+    failures=$((failures + 1))
+fi
+
+# A very long input is read through a fixed buffer: the result count matches.
+lines=$(yes '1:02:03.5' | head -n 300000 | "$convert" --fps 59.94 | grep -c '^223187\.590$')
+if [[ $lines -ne 300000 ]]; then
+    echo "FAIL stream: $lines of 300000 lines converted"
+    failures=$((failures + 1))
+fi
+
+if [[ -w /dev/full ]]; then
+    if echo 5 | "$convert" --fps 24 >/dev/full 2>/dev/null; then
+        echo "FAIL write-error: a failed write must not exit 0"
+        failures=$((failures + 1))
+    fi
+fi
+
+echo "$failures failures"
+[[ $failures -eq 0 ]]
