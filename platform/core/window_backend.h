@@ -1,0 +1,44 @@
+#ifndef PELVORO_PLATFORM_CORE_WINDOW_BACKEND_H
+#define PELVORO_PLATFORM_CORE_WINDOW_BACKEND_H
+
+#include <windows.h>
+
+// What the window bookkeeping asks of a widget toolkit. The core keeps every
+// piece of state (texts, list entries, selection, checks, focus); a backend
+// only mirrors it on screen and reports what the user does.
+class WindowBackend {
+public:
+    virtual ~WindowBackend() = default;
+
+    // A window record is complete; make its widget (for a child, inside the
+    // parent's). Called before WM_CREATE so children can be added in it.
+    virtual void CreateWidget(HWND window) = 0;
+    virtual void DestroyWidget(HWND window) = 0;
+    virtual void ShowWidget(HWND window, int command) = 0;
+    virtual void PaintNow(HWND window) = 0;
+    virtual void Invalidate(HWND window) = 0;
+
+    virtual void TextChanged(HWND window) = 0;
+    virtual void ListChanged(HWND window) = 0;
+    virtual void CheckChanged(HWND window) = 0;
+    virtual void EnabledChanged(HWND window) = 0;
+    virtual void FocusChanged(HWND window) = 0;
+
+    // Drawing during WM_PAINT, in client coordinates.
+    virtual void FillBackground(HDC dc, COLORREF color) = 0;
+    virtual void DrawText(HDC dc, int x, int y, const char* text, int length) = 0;
+
+    // A modal box with the caption as its title, the text laid out with its
+    // line breaks and tabs, and one OK button; returns IDOK when it closes.
+    virtual int RunMessageBox(HWND owner, const char* text, const char* caption, UINT type) = 0;
+
+    // Blocks until the user or the system does something. Returns false when
+    // nothing can ever arrive (no display), so that GetMessageA cannot hang.
+    virtual bool WaitForEvents() = 0;
+};
+
+// Installs the toolkit behind the API; null restores the headless one, which
+// draws nothing and never waits.
+void SetWindowBackend(WindowBackend* backend);
+
+#endif

@@ -1,0 +1,96 @@
+#ifndef PELVORO_PLATFORM_CORE_WINDOW_RECORDS_H
+#define PELVORO_PLATFORM_CORE_WINDOW_RECORDS_H
+
+#include <windows.h>
+
+#include <deque>
+#include <memory>
+#include <string>
+#include <unordered_set>
+#include <vector>
+
+#include "window_backend.h"
+
+struct WindowClassRecord {
+    std::string name;
+    UINT style = 0;
+    WNDPROC procedure = nullptr;
+    HINSTANCE instance = nullptr;
+    HICON icon = nullptr;
+    HICON smallIcon = nullptr;
+    HCURSOR cursor = nullptr;
+    HBRUSH background = nullptr;
+    bool system = false;  // EDIT, LISTBOX, BUTTON: always there
+};
+
+// The state GDI keeps for one painting pass.
+struct PlatformDeviceContext {
+    HWND window = nullptr;
+    COLORREF backgroundColor = RGB(255, 255, 255);
+    bool painting = false;
+};
+
+enum class ControlKind { None, Edit, ListBox, PushButton, RadioButton, CheckBox, GroupBox };
+
+struct PlatformWindow {
+    const WindowClassRecord* windowClass = nullptr;
+    WNDPROC procedure = nullptr;
+    PlatformWindow* parent = nullptr;
+    std::vector<PlatformWindow*> children;  // creation order
+    int id = 0;
+    DWORD style = 0;
+    DWORD exStyle = 0;
+    std::string text;
+    int x = 0;
+    int y = 0;
+    int width = 0;
+    int height = 0;
+    bool visible = false;
+    bool destroying = false;
+    ControlKind kind = ControlKind::None;
+    std::vector<std::string> items;  // list box entries
+    int selection = LB_ERR;          // list box selection
+    int check = BST_UNCHECKED;       // radio button and check box state
+    PlatformDeviceContext paintContext;
+    void* widget = nullptr;          // the backend's, for this window
+};
+
+// Everything the window system holds for the one GUI thread.
+struct WindowSystemState {
+    std::vector<std::unique_ptr<WindowClassRecord>> classes;
+    std::unordered_set<PlatformWindow*> liveWindows;
+    std::deque<MSG> postedMessages;
+    bool quitPosted = false;
+    int quitCode = 0;
+    HWND focus = nullptr;
+    HWND active = nullptr;
+    WindowBackend* backend = nullptr;
+};
+
+WindowSystemState& WindowSystem();
+WindowBackend& Backend();
+
+// The record behind a handle, or null when the handle names no live window.
+PlatformWindow* LiveWindow(HWND window);
+
+const WindowClassRecord* FindWindowClass(const char* name);
+void RegisterSystemClasses();
+
+// What a toolkit reports; each behaves as the matching user action on Windows.
+void OnUserEditedText(HWND edit, const char* text);
+void OnUserSelectedEntry(HWND listBox, int index);
+void OnUserClickedButton(HWND button);
+void OnUserFocusedControl(HWND control);
+void OnWindowActivated(HWND topLevel);
+void OnWindowDeactivated(HWND topLevel);
+void OnCloseRequested(HWND topLevel);
+void OnPaintRequested(HWND window);
+
+// Control class procedures.
+LRESULT CALLBACK EditProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+LRESULT CALLBACK ListBoxProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+LRESULT CALLBACK ButtonProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+
+void NotifyParent(PlatformWindow* control, WORD code);
+
+#endif
