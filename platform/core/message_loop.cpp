@@ -69,3 +69,12 @@ LRESULT WINAPI DispatchMessageA(const MSG* message) {
     if (message == nullptr) return 0;
     return SendMessageA(message->hwnd, message->message, message->wParam, message->lParam);
 }
+
+void DispatchPostedMessages() {
+    auto& queue = WindowSystem().postedMessages;
+    while (!queue.empty()) {
+        const MSG message = queue.front();
+        queue.pop_front();
+        DispatchMessageA(&message);
+    }
+}

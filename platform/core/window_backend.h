@@ -41,4 +41,12 @@ public:
 // draws nothing and never waits.
 void SetWindowBackend(WindowBackend* backend);
 
+// At process end: frees every window and its widget, sending no messages, as
+// the system reclaims a program's windows when it exits.
+void ReleaseAllWindows();
+
+// Dispatches what has been posted, leaving a posted quit in place: a modal
+// loop keeps the program's other windows alive this way.
+void DispatchPostedMessages();
+
 #endif

@@ -11,7 +11,7 @@ constexpr int kFixedFrame = 3;
 constexpr int kCaptionHeight = 19;
 
 ControlKind KindOf(const WindowClassRecord& windowClass, DWORD style) {
-    if (!windowClass.system) return ControlKind::None;
+    if (!windowClass.system) return ControlKind::NotAControl;
     if (windowClass.procedure == EditProcedure) return ControlKind::Edit;
     if (windowClass.procedure == ListBoxProcedure) return ControlKind::ListBox;
     switch (style & BS_TYPEMASK) {

@@ -30,7 +30,7 @@ struct PlatformDeviceContext {
     bool painting = false;
 };
 
-enum class ControlKind { None, Edit, ListBox, PushButton, RadioButton, CheckBox, GroupBox };
+enum class ControlKind { NotAControl, Edit, ListBox, PushButton, RadioButton, CheckBox, GroupBox };
 
 struct PlatformWindow {
     const WindowClassRecord* windowClass = nullptr;
@@ -47,7 +47,7 @@ struct PlatformWindow {
     int height = 0;
     bool visible = false;
     bool destroying = false;
-    ControlKind kind = ControlKind::None;
+    ControlKind kind = ControlKind::NotAControl;
     std::vector<std::string> items;  // list box entries
     int selection = LB_ERR;          // list box selection
     int check = BST_UNCHECKED;       // radio button and check box state

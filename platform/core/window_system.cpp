@@ -71,3 +71,15 @@ void ResetWindowSystem() {
     }
     SetMessageBoxHandler(nullptr);
 }
+
+void ReleaseAllWindows() {
+    WindowSystemState& state = WindowSystem();
+    for (PlatformWindow* window : state.liveWindows) {
+        if (window->parent == nullptr) Backend().DestroyWidget(window);
+    }
+    for (PlatformWindow* window : state.liveWindows) delete window;
+    state.liveWindows.clear();
+    state.postedMessages.clear();
+    state.focus = nullptr;
+    state.active = nullptr;
+}

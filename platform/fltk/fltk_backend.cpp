@@ -1,0 +1,156 @@
+#include "fltk_backend.h"
+
+#include <FL/Fl.H>
+#include <FL/Fl_Group.H>
+#include <FL/fl_draw.H>
+
+#include "control_widgets.h"
+#include "default_font.h"
+#include "message_box_dialog.h"
+#include "top_level_window.h"
+#include "window_records.h"
+
+namespace {
+
+Fl_Widget* WidgetOf(HWND window) { return static_cast<Fl_Widget*>(window->widget); }
+
+TopLevelWindow* TopLevelWidgetOf(HWND window) {
+    while (window->parent != nullptr) window = window->parent;
+    return static_cast<TopLevelWindow*>(window->widget);
+}
+
+void SetColor(COLORREF color) { fl_color(GetRValue(color), GetGValue(color), GetBValue(color)); }
+
+// X focus coming to or leaving one of our windows is its activation.
+int DispatchEvent(int event, Fl_Window* window) {
+    const int used = Fl::handle_(event, window);
+    auto* topLevel = dynamic_cast<TopLevelWindow*>(window);
+    if (topLevel != nullptr && topLevel->window() != nullptr) {
+        if (event == FL_FOCUS) OnWindowActivated(topLevel->window());
+        if (event == FL_UNFOCUS) OnWindowDeactivated(topLevel->window());
+    }
+    return used;
+}
+
+}  // namespace
+
+FltkBackend::FltkBackend() {
+    const COLORREF face = GetSysColor(COLOR_BTNFACE);
+    Fl::background(GetRValue(face), GetGValue(face), GetBValue(face));
+    Fl::visible_focus(1);
+    Fl::event_dispatch(DispatchEvent);
+}
+
+FltkBackend::~FltkBackend() { Fl::event_dispatch(nullptr); }
+
+void FltkBackend::CreateWidget(HWND window) {
+    if (window->parent == nullptr) {
+        window->widget = new TopLevelWindow(window);
+        return;
+    }
+    // Controls live in their top-level window, at client coordinates.
+    int x = window->x;
+    int y = window->y;
+    for (HWND ancestor = window->parent; ancestor->parent != nullptr; ancestor = ancestor->parent) {
+        x += ancestor->x;
+        y += ancestor->y;
+    }
+    Fl_Widget* widget = MakeControlWidget(window, x, y);
+    window->widget = widget;
+    TopLevelWidgetOf(window->parent)->add(widget);
+    widget->redraw();
+}
+
+void FltkBackend::DestroyWidget(HWND window) {
+    Fl_Widget* widget = WidgetOf(window);
+    if (widget == nullptr) return;
+    window->widget = nullptr;
+    widget->user_data(nullptr);
+    widget->hide();
+    // The widget may be the one whose callback is running (Quit destroys
+    // its own button), so it is deleted once the callback is over.
+    Fl::delete_widget(widget);
+}
+
+void FltkBackend::ShowWidget(HWND window, int command) {
+    Fl_Widget* widget = WidgetOf(window);
+    if (widget == nullptr) return;
+    if (command == SW_HIDE) {
+        widget->hide();
+    } else {
+        widget->show();
+        if (window->parent == nullptr &&
+            (command == SW_MINIMIZE || command == SW_SHOWMINIMIZED || command == SW_SHOWMINNOACTIVE)) {
+            static_cast<Fl_Window*>(widget)->iconize();
+        }
+    }
+    if (window->parent != nullptr) TopLevelWidgetOf(window)->redraw();
+}
+
+void FltkBackend::PaintNow(HWND window) {
+    if (WidgetOf(window) == nullptr) return;
+    Fl::flush();
+}
+
+void FltkBackend::Invalidate(HWND window) {
+    if (Fl_Widget* widget = WidgetOf(window)) widget->redraw();
+}
+
+void FltkBackend::TextChanged(HWND window) {
+    if (window->parent == nullptr) {
+        if (Fl_Widget* widget = WidgetOf(window)) widget->copy_label(window->text.c_str());
+        return;
+    }
+    ShowControlText(window);
+}
+
+void FltkBackend::ListChanged(HWND window) { ShowControlList(window); }
+
+void FltkBackend::CheckChanged(HWND window) { ShowControlCheck(window); }
+
+void FltkBackend::EnabledChanged(HWND window) {
+    Fl_Widget* widget = WidgetOf(window);
+    // A disabled top-level window keeps its look; the modal box holds its input.
+    if (widget == nullptr || window->parent == nullptr) return;
+    if ((window->style & WS_DISABLED) != 0) {
+        widget->deactivate();
+    } else {
+        widget->activate();
+    }
+}
+
+void FltkBackend::FocusChanged(HWND window) {
+    Fl_Widget* widget = WidgetOf(window);
+    if (widget == nullptr || Fl::focus() == widget) return;
+    if (window->parent == nullptr) {
+        Fl::focus(widget);
+    } else {
+        widget->take_focus();
+    }
+}
+
+void FltkBackend::FillBackground(HDC dc, COLORREF color) {
+    SetColor(color);
+    fl_rectf(0, 0, dc->window->width, dc->window->height);
+}
+
+void FltkBackend::DrawText(HDC dc, int x, int y, const char* text, int length) {
+    // Opaque, as GDI draws by default: the text cell takes the background colour.
+    fl_font(kDefaultFont, kDefaultFontSize);
+    const int width = static_cast<int>(fl_width(text, length) + 0.5);
+    SetColor(dc->backgroundColor);
+    fl_rectf(x, y, width, fl_height());
+    SetColor(RGB(0, 0, 0));
+    fl_draw(text, length, x, y + fl_height() - fl_descent());
+}
+
+int FltkBackend::RunMessageBox(HWND owner, const char* text, const char* caption, UINT) {
+    TopLevelWindow* ownerWidget = LiveWindow(owner) != nullptr ? TopLevelWidgetOf(owner) : nullptr;
+    RunMessageBoxDialog(ownerWidget, text, caption);
+    return IDOK;
+}
+
+bool FltkBackend::WaitForEvents() {
+    // With no window left on screen nothing can ever arrive.
+    return Fl::wait() > 0 || Fl::first_window() != nullptr;
+}
