@@ -88,7 +88,10 @@ void FltkBackend::ShowWidget(HWND window, int command) {
 }
 
 void FltkBackend::PaintNow(HWND window) {
-    if (WidgetOf(window) == nullptr) return;
+    Fl_Widget* widget = WidgetOf(window);
+    if (widget == nullptr) return;
+    // Painting an unmapped window draws nothing: wait for the server first.
+    if (window->parent == nullptr && widget->visible()) static_cast<Fl_Window*>(widget)->wait_for_expose();
     Fl::flush();
 }
 
