@@ -48,5 +48,11 @@ cmake -S . -B build-windows -G Ninja --toolchain cmake/mingw-w64-i686.cmake \
     -DCMAKE_BUILD_TYPE=Release -DPELVORO_WARNINGS_AS_ERRORS=ON
 cmake --build build-windows
 tests/windows/compare_converter_under_wine.sh build/cli/pelvoro-convert build-windows/cli/pelvoro-convert.exe
+tests/windows/check_windows_program.sh build-windows/window/pelvoro.exe
+
+step "The Windows window under Wine, driven as a user drives it"
+mkdir -p build-windows/artifacts
+tests/window/converter_window_e2e.sh --wine build-windows/window/pelvoro.exe \
+    build-windows/artifacts/pelvoro-after-conversion-wine.png
 
 step "All builds and tests passed"

@@ -1,6 +1,7 @@
 #include "top_level_window.h"
 
 #include <FL/Fl.H>
+#include <FL/x.H>
 
 #include "window_records.h"
 
@@ -18,6 +19,47 @@ TopLevelWindow::TopLevelWindow(HWND window)
         if (Fl::event() == FL_SHORTCUT && Fl::event_key() == FL_Escape) return;
         if (HWND window = static_cast<TopLevelWindow*>(widget)->window()) OnCloseRequested(window);
     });
+}
+
+void TopLevelWindow::show() {
+    const bool first = !shown();
+    Fl_Double_Window::show();
+    if (first) AnnounceFrameButtons();
+}
+
+// Tells the window manager which frame buttons and functions the window's
+// style allows (Motif hints, which X window managers read): no sizing border
+// means no resizing, and the minimise and maximise boxes are each optional.
+void TopLevelWindow::AnnounceFrameButtons() {
+    HWND record = window();
+    if (record == nullptr) return;
+    enum : long { kFunctions = 1, kDecorations = 2 };
+    enum : long { kFuncResize = 2, kFuncMove = 4, kFuncMinimize = 8, kFuncMaximize = 16, kFuncClose = 32 };
+    enum : long { kDecorBorder = 2, kDecorResize = 4, kDecorTitle = 8, kDecorMenu = 16, kDecorMinimize = 32,
+                  kDecorMaximize = 64 };
+    long functions = kFuncMove;
+    long decorations = kDecorBorder;
+    if ((record->style & WS_CAPTION) == WS_CAPTION) decorations |= kDecorTitle;
+    if ((record->style & WS_SYSMENU) != 0) {
+        functions |= kFuncClose;
+        decorations |= kDecorMenu;
+    }
+    if ((record->style & WS_THICKFRAME) != 0) {
+        functions |= kFuncResize;
+        decorations |= kDecorResize;
+    }
+    if ((record->style & WS_MINIMIZEBOX) != 0) {
+        functions |= kFuncMinimize;
+        decorations |= kDecorMinimize;
+    }
+    if ((record->style & WS_MAXIMIZEBOX) != 0) {
+        functions |= kFuncMaximize;
+        decorations |= kDecorMaximize;
+    }
+    long hints[5] = {kFunctions | kDecorations, functions, decorations, 0, 0};
+    Atom motifHints = XInternAtom(fl_display, "_MOTIF_WM_HINTS", False);
+    XChangeProperty(fl_display, fl_xid(this), motifHints, motifHints, 32, PropModeReplace,
+                    reinterpret_cast<unsigned char*>(hints), 5);
 }
 
 void TopLevelWindow::resize(int x, int y, int width, int height) {

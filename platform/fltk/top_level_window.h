@@ -13,6 +13,7 @@ public:
     explicit TopLevelWindow(HWND window);
 
     HWND window() const { return static_cast<HWND>(user_data()); }
+    void show() override;
     void resize(int x, int y, int width, int height) override;
     int handle(int event) override;
 
@@ -20,6 +21,8 @@ protected:
     void draw() override;
 
 private:
+    void AnnounceFrameButtons();
+
     bool fixedSize_;
 };
 

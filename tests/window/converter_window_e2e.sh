@@ -1,0 +1,150 @@
+#!/usr/bin/env bash
+# Runs the built converter as a user does, on a private X server with a
+# window manager: xdotool clicks and types, the frame box is read back
+# through the clipboard. Usage:
+#   converter_window_e2e.sh [--wine] PROGRAM [SCREENSHOT.png]
+# With --wine, PROGRAM is the Windows build and runs under Wine.
+set -u
+launcher=()
+if [[ "${1:-}" == --wine ]]; then
+    launcher=(wine)
+    export WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+    shift
+fi
+program=$1
+screenshot=${2:-}
+failures=0
+fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
+ok() { echo "ok   $*"; }
+
+# A private display, so that nothing else on it moves the focus.
+fifo=$(mktemp -u)
+mkfifo "$fifo"
+Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$fifo" >/dev/null 2>&1 &
+xvfb=$!
+read -r display <"$fifo"
+rm -f "$fifo"
+export DISPLAY=":$display"
+openbox --sm-disable >/dev/null 2>&1 &
+wm=$!
+app=
+cleanup() {
+    [[ -n "$app" ]] && kill "$app" 2>/dev/null
+    kill "$wm" "$xvfb" 2>/dev/null
+    [[ ${#launcher[@]} -gt 0 ]] && wineserver -k 2>/dev/null
+}
+trap cleanup EXIT
+
+# Waits up to $2 seconds for a visible window whose title is exactly $1.
+wait_window() {
+    local deadline=$((SECONDS + $2)) id
+    while ((SECONDS < deadline)); do
+        id=$(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -n 1)
+        [[ -n "$id" ]] && { echo "$id"; return 0; }
+        sleep 0.1
+    done
+    return 1
+}
+wait_gone() {
+    local deadline=$((SECONDS + $2))
+    while ((SECONDS < deadline)); do
+        xdotool search --onlyvisible --name "^$1\$" >/dev/null 2>&1 || return 0
+        sleep 0.1
+    done
+    return 1
+}
+wait_exit() {  # sets status to the exit status of $app, or "running"
+    local deadline=$((SECONDS + $1))
+    status=running
+    while ((SECONDS < deadline)); do
+        if ! kill -0 "$app" 2>/dev/null; then
+            wait "$app"
+            status=$?
+            app=
+            return
+        fi
+        sleep 0.1
+    done
+}
+wait_wm() {
+    local deadline=$((SECONDS + 10))
+    until wmctrl -m >/dev/null 2>&1; do
+        ((SECONDS < deadline)) || return 1
+        sleep 0.1
+    done
+}
+
+start_program() {
+    "${launcher[@]}" "$program" >/dev/null 2>&1 &
+    app=$!
+    window=$(wait_window Pelvoro 60) || { echo "FAIL: the window never opened"; exit 1; }
+    sleep 0.3  # let the first paint and the focus settle
+}
+
+# Positions in the client area, as laid out by the window.
+click() { xdotool mousemove --window "$window" "$1" "$2" click 1; }
+time_box() { click 150 42; }
+rate_2997() { click 100 112; }
+convert() { click 200 222; }
+quit() { click 310 330; }
+frame_box_text() {
+    click 150 270
+    xdotool key --clearmodifiers Home shift+End ctrl+c
+    sleep 0.2
+    xclip -o -selection clipboard 2>/dev/null
+}
+replace_time() {
+    time_box
+    xdotool key --clearmodifiers Home shift+End BackSpace
+    xdotool type --delay 20 "$1"
+}
+
+wait_wm || { echo "FAIL: no window manager"; exit 1; }
+start_program
+
+replace_time "0:10"
+rate_2997
+convert
+text=$(frame_box_text)
+[[ "$text" == "300.700" ]] && ok "0:10 at 29.97 gives 300.700" || fail "frame box shows '$text', not 300.700"
+[[ -n "$screenshot" ]] && import -window root "$screenshot"
+
+replace_time "12x"
+convert
+if box=$(wait_window error 10); then
+    ok "a bad time raises a window titled error"
+    xdotool key Return
+    wait_gone error 10 && ok "a keypress dismisses it" || fail "the error box stayed open"
+else
+    fail "no error box for a bad time"
+fi
+text=$(frame_box_text)
+[[ "$text" == "300.700" ]] && ok "the failure left the result alone" || fail "frame box shows '$text' after a failure"
+
+geometry_before=$(xdotool getwindowgeometry "$window" | grep Geometry)
+xdotool windowsize "$window" 700 650
+sleep 0.5
+geometry_after=$(xdotool getwindowgeometry "$window" | grep Geometry)
+[[ "$geometry_before" == "$geometry_after" ]] && ok "the window cannot be resized ($geometry_after)" \
+    || fail "resized from $geometry_before to $geometry_after"
+
+# Motif hints: the functions field must offer neither resizing (2) nor maximising (16).
+hints=$(xprop -id "$window" _MOTIF_WM_HINTS 2>/dev/null | sed -n 's/.*= *//p')
+functions=$(echo "$hints" | cut -d, -f2 | tr -d ' ')
+if [[ -n "$functions" ]] && (( (functions & 1) == 0 && (functions & 18) == 0 )); then
+    ok "the window manager is told: no resizing, no maximise box ($hints)"
+else
+    fail "window manager hints allow resizing or maximising: '$hints'"
+fi
+
+quit
+wait_exit 20
+[[ "$status" == 0 ]] && ok "Quit ends the program with status 0" || fail "Quit: status $status"
+
+start_program
+wmctrl -i -c "$window"  # as the close box does: WM_DELETE_WINDOW
+wait_exit 20
+[[ "$status" == 0 ]] && ok "the close box ends the program with status 0" || fail "close box: status $status"
+
+echo "$failures failures"
+[[ $failures -eq 0 ]]
