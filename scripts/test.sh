@@ -20,9 +20,14 @@ fuzz_seconds=${PELVORO_FUZZ_SECONDS:-60}
 step() { printf '\n=== %s\n' "$*"; }
 
 step "Native build and tests"
-cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=Release -DPELVORO_WARNINGS_AS_ERRORS=ON
+cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=Release -DPELVORO_WARNINGS_AS_ERRORS=ON \
+    -DPELVORO_BUILD_TESTS=ON -DPELVORO_BUILD_BENCHMARKS=ON
 cmake --build build
 (cd build && ctest --output-on-failure -j "$(nproc)")
+
+step "Debian package"
+(cd build && cpack -G DEB >/dev/null)
+tests/packaging/check_debian_package.sh build/pelvoro_*_amd64.deb
 
 step "Sanitizer build (ASan, UBSan) and tests"
 CC=clang CXX=clang++ cmake -S . -B build-sanitize -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \

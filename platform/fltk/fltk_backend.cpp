@@ -41,7 +41,11 @@ FltkBackend::FltkBackend() {
     Fl::event_dispatch(DispatchEvent);
 }
 
-FltkBackend::~FltkBackend() { Fl::event_dispatch(nullptr); }
+FltkBackend::~FltkBackend() {
+    Fl::event_dispatch(nullptr);
+    // Widgets whose deletion was deferred while the loop ran.
+    Fl::do_widget_deletion();
+}
 
 void FltkBackend::CreateWidget(HWND window) {
     if (window->parent == nullptr) {

@@ -2,15 +2,25 @@
 # Runs the built converter as a user does, on a private X server with a
 # window manager: xdotool clicks and types, the frame box is read back
 # through the clipboard. Usage:
-#   converter_window_e2e.sh [--wine] PROGRAM [SCREENSHOT.png]
-# With --wine, PROGRAM is the Windows build and runs under Wine.
+#   converter_window_e2e.sh [--wine | --valgrind] PROGRAM [SCREENSHOT.png]
+# With --wine, PROGRAM is the Windows build and runs under Wine. With
+# --valgrind, each run must also end with no memory leaked and no invalid
+# access, or its exit status is not 0.
 set -u
 launcher=()
-if [[ "${1:-}" == --wine ]]; then
+case "${1:-}" in
+--wine)
     launcher=(wine)
     export WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
     shift
-fi
+    ;;
+--valgrind)
+    launcher=(valgrind --quiet --leak-check=full --errors-for-leak-kinds=all
+              --show-leak-kinds=all --error-exitcode=99
+              --suppressions="$(dirname "$0")/toolkit-leaks.supp")
+    shift
+    ;;
+esac
 program=$1
 screenshot=${2:-}
 failures=0
@@ -31,7 +41,7 @@ app=
 cleanup() {
     [[ -n "$app" ]] && kill "$app" 2>/dev/null
     kill "$wm" "$xvfb" 2>/dev/null
-    [[ ${#launcher[@]} -gt 0 ]] && wineserver -k 2>/dev/null
+    [[ "${launcher[0]:-}" == wine ]] && wineserver -k 2>/dev/null
 }
 trap cleanup EXIT
 
@@ -75,7 +85,7 @@ wait_wm() {
 }
 
 start_program() {
-    "${launcher[@]}" "$program" >/dev/null 2>&1 &
+    "${launcher[@]}" "$program" >/dev/null 2>"$program_log" &
     app=$!
     window=$(wait_window Pelvoro 60) || { echo "FAIL: the window never opened"; exit 1; }
     sleep 0.3  # let the first paint and the focus settle
@@ -99,6 +109,7 @@ replace_time() {
     xdotool type --delay 20 "$1"
 }
 
+program_log=$(mktemp)
 wait_wm || { echo "FAIL: no window manager"; exit 1; }
 start_program
 
@@ -139,12 +150,13 @@ fi
 
 quit
 wait_exit 20
-[[ "$status" == 0 ]] && ok "Quit ends the program with status 0" || fail "Quit: status $status"
+[[ "$status" == 0 ]] && ok "Quit ends the program with status 0" || { fail "Quit: status $status"; cat "$program_log"; }
 
 start_program
 wmctrl -i -c "$window"  # as the close box does: WM_DELETE_WINDOW
 wait_exit 20
-[[ "$status" == 0 ]] && ok "the close box ends the program with status 0" || fail "close box: status $status"
+[[ "$status" == 0 ]] && ok "the close box ends the program with status 0" || { fail "close box: status $status"; cat "$program_log"; }
+rm -f "$program_log"
 
 echo "$failures failures"
 [[ $failures -eq 0 ]]
