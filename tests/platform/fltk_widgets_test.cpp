@@ -2,6 +2,7 @@
 // the user does to a widget reaches the window procedure as Win32 messages.
 #include <gtest/gtest.h>
 
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -155,6 +156,11 @@ TEST_F(FltkWidgets, FocusFollowsSetFocusAndXActivation) {
 // How the user ends a real message box.
 enum class Dismissal { OkButton, EnterKey, EscapeKey, CloseBox };
 
+void PrintTo(Dismissal way, std::ostream* os) {
+    const char* names[] = {"OkButton", "EnterKey", "EscapeKey", "CloseBox"};
+    *os << names[static_cast<int>(way)];
+}
+
 class RealMessageBox : public FltkWidgets, public ::testing::WithParamInterface<Dismissal> {
 protected:
     struct Seen {
@@ -216,6 +222,11 @@ TEST_P(RealMessageBox, IsModalWithOneButtonAndEndsWithOk) {
 
 INSTANTIATE_TEST_SUITE_P(Ways, RealMessageBox,
                          ::testing::Values(Dismissal::OkButton, Dismissal::EnterKey, Dismissal::EscapeKey,
-                                           Dismissal::CloseBox));
+                                           Dismissal::CloseBox),
+                         [](const ::testing::TestParamInfo<Dismissal>& info) {
+                             std::ostringstream name;
+                             PrintTo(info.param, &name);
+                             return name.str();
+                         });
 
 }  // namespace

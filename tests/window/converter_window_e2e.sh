@@ -8,9 +8,11 @@
 # access, or its exit status is not 0.
 set -u
 launcher=()
+settle=0.3  # after the window appears, for its first paint and the focus
 case "${1:-}" in
 --wine)
     launcher=(wine)
+    settle=2  # Wine goes on setting up the process after the window maps
     export WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
     shift
     ;;
@@ -30,7 +32,7 @@ ok() { echo "ok   $*"; }
 # A private display, so that nothing else on it moves the focus.
 fifo=$(mktemp -u)
 mkfifo "$fifo"
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$fifo" >/dev/null 2>&1 &
+Xvfb -displayfd 3 -noreset -screen 0 1024x768x24 -nolisten tcp 3>"$fifo" >/dev/null 2>&1 &
 xvfb=$!
 read -r display <"$fifo"
 rm -f "$fifo"
@@ -88,7 +90,7 @@ start_program() {
     "${launcher[@]}" "$program" >/dev/null 2>"$program_log" &
     app=$!
     window=$(wait_window Pelvoro 60) || { echo "FAIL: the window never opened"; exit 1; }
-    sleep 0.3  # let the first paint and the focus settle
+    sleep "$settle"
 }
 
 # Positions in the client area, as laid out by the window.
@@ -98,10 +100,16 @@ rate_2997() { click 100 112; }
 convert() { click 200 222; }
 quit() { click 310 330; }
 frame_box_text() {
+    printf '' | xclip -selection clipboard  # so that an old text cannot pass for the new one
     click 150 270
     xdotool key --clearmodifiers Home shift+End ctrl+c
-    sleep 0.2
-    xclip -o -selection clipboard 2>/dev/null
+    local text deadline=$((SECONDS + 3))
+    while ((SECONDS < deadline)); do
+        text=$(xclip -o -selection clipboard 2>/dev/null)
+        [[ -n "$text" ]] && break
+        sleep 0.1
+    done
+    echo "$text"
 }
 replace_time() {
     time_box
