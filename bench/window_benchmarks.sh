@@ -10,7 +10,11 @@ windows_build=${2:-build-windows}
 cd "$(dirname "$0")/.."
 xvfb_pid=
 trap '[[ -n "$xvfb_pid" ]] && kill "$xvfb_pid"' EXIT
-source scripts/start-xvfb.sh
+source scripts/xvfb.sh
+if [[ -z "${DISPLAY:-}" ]]; then
+    start_private_xvfb
+    echo "Started Xvfb on $DISPLAY"
+fi
 
 runs=21
 "$build/bench/startup_timer" "$runs" "$build/bench/bare_fltk_window"

@@ -14,7 +14,11 @@ cleanup() {
     rm -rf "${cleanup_dirs[@]}"
 }
 trap cleanup EXIT
-source scripts/start-xvfb.sh
+source scripts/xvfb.sh
+if [[ -z "${DISPLAY:-}" ]]; then
+    start_private_xvfb
+    echo "Started Xvfb on $DISPLAY"
+fi
 fuzz_seconds=${PELVORO_FUZZ_SECONDS:-60}
 
 step() { printf '\n=== %s\n' "$*"; }

@@ -37,6 +37,26 @@ public:
     virtual bool WaitForEvents() = 0;
 };
 
+// Draws nothing and never waits: the window system with no display. Tests
+// derive from it to see what the system asks of a toolkit.
+class HeadlessBackend : public WindowBackend {
+public:
+    void CreateWidget(HWND) override {}
+    void DestroyWidget(HWND) override {}
+    void ShowWidget(HWND, int) override {}
+    void PaintNow(HWND window) override;  // paints at once, into nothing
+    void Invalidate(HWND) override {}
+    void TextChanged(HWND) override {}
+    void ListChanged(HWND) override {}
+    void CheckChanged(HWND) override {}
+    void EnabledChanged(HWND) override {}
+    void FocusChanged(HWND) override {}
+    void FillBackground(HDC, COLORREF) override {}
+    void DrawText(HDC, int, int, const char*, int) override {}
+    int RunMessageBox(HWND, const char*, const char*, UINT) override { return IDOK; }
+    bool WaitForEvents() override { return false; }
+};
+
 // Installs the toolkit behind the API; null restores the headless one, which
 // draws nothing and never waits.
 void SetWindowBackend(WindowBackend* backend);

@@ -3,28 +3,11 @@
 
 namespace {
 
-// Without a toolkit nothing is drawn and nothing can arrive from outside.
-class HeadlessBackend : public WindowBackend {
-public:
-    void CreateWidget(HWND) override {}
-    void DestroyWidget(HWND) override {}
-    void ShowWidget(HWND, int) override {}
-    void PaintNow(HWND window) override { OnPaintRequested(window); }
-    void Invalidate(HWND) override {}
-    void TextChanged(HWND) override {}
-    void ListChanged(HWND) override {}
-    void CheckChanged(HWND) override {}
-    void EnabledChanged(HWND) override {}
-    void FocusChanged(HWND) override {}
-    void FillBackground(HDC, COLORREF) override {}
-    void DrawText(HDC, int, int, const char*, int) override {}
-    int RunMessageBox(HWND, const char*, const char*, UINT) override { return IDOK; }
-    bool WaitForEvents() override { return false; }
-};
-
 HeadlessBackend g_headlessBackend;
 
 }  // namespace
+
+void HeadlessBackend::PaintNow(HWND window) { OnPaintRequested(window); }
 
 WindowSystemState& WindowSystem() {
     static WindowSystemState state = [] {

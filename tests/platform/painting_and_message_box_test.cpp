@@ -9,7 +9,7 @@
 namespace {
 
 // Records what the window system asks a toolkit to draw.
-class DrawingRecorder : public WindowBackend {
+class DrawingRecorder : public HeadlessBackend {
 public:
     struct Text {
         int x;
@@ -18,22 +18,10 @@ public:
         COLORREF background;
     };
 
-    void CreateWidget(HWND) override {}
-    void DestroyWidget(HWND) override {}
-    void ShowWidget(HWND, int) override {}
-    void PaintNow(HWND window) override { OnPaintRequested(window); }
-    void Invalidate(HWND) override {}
-    void TextChanged(HWND) override {}
-    void ListChanged(HWND) override {}
-    void CheckChanged(HWND) override {}
-    void EnabledChanged(HWND) override {}
-    void FocusChanged(HWND) override {}
     void FillBackground(HDC, COLORREF color) override { fills.push_back(color); }
     void DrawText(HDC dc, int x, int y, const char* text, int length) override {
         texts.push_back(Text{x, y, std::string(text, static_cast<std::size_t>(length)), GetBkColor(dc)});
     }
-    int RunMessageBox(HWND, const char*, const char*, UINT) override { return IDOK; }
-    bool WaitForEvents() override { return false; }
 
     std::vector<COLORREF> fills;
     std::vector<Text> texts;

@@ -30,13 +30,9 @@ fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
 ok() { echo "ok   $*"; }
 
 # A private display, so that nothing else on it moves the focus.
-fifo=$(mktemp -u)
-mkfifo "$fifo"
-Xvfb -displayfd 3 -noreset -screen 0 1024x768x24 -nolisten tcp 3>"$fifo" >/dev/null 2>&1 &
-xvfb=$!
-read -r display <"$fifo"
-rm -f "$fifo"
-export DISPLAY=":$display"
+source "$(dirname "$0")/../../scripts/xvfb.sh"
+start_private_xvfb
+xvfb=$xvfb_pid
 openbox --sm-disable >/dev/null 2>&1 &
 wm=$!
 app=
