@@ -2,7 +2,7 @@
 
 #include "resource.h"
 
-const ControlSpec g_controlSpecs[] = {
+const ControlSpec g_controlSpecs[kControlCount] = {
     {IDC_TIME, "EDIT", "", WS_BORDER | ES_AUTOHSCROLL, 80, 28, 220, 28},
     {IDC_FPS, "LISTBOX", "", WS_VSCROLL | WS_TABSTOP | LBS_DISABLENOSCROLL | LBS_NOINTEGRALHEIGHT, 80, 72,
      145, 46},
@@ -14,7 +14,6 @@ const ControlSpec g_controlSpecs[] = {
     {IDC_QUIT, "BUTTON", "Quit", BS_PUSHBUTTON, 270, 314, 80, 34},
     {IDC_ABOUT, "BUTTON", "About", BS_PUSHBUTTON, 50, 314, 80, 34},
 };
-const int g_controlCount = sizeof g_controlSpecs / sizeof g_controlSpecs[0];
 
 const PaintedLabel g_paintedLabels[] = {
     {"time", 30, 33},

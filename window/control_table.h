@@ -16,8 +16,8 @@ struct ControlSpec {
 };
 
 // In creation order.
-extern const ControlSpec g_controlSpecs[];
-extern const int g_controlCount;
+constexpr int kControlCount = 9;
+extern const ControlSpec g_controlSpecs[kControlCount];
 
 // A text the window paints on its client area.
 struct PaintedLabel {

@@ -26,18 +26,17 @@ constexpr int kWindowWidth = 400;
 constexpr int kWindowHeight = 410;
 
 // Handles of the controls, in the order of the control table.
-HWND g_controls[9];
-static_assert(sizeof g_controls / sizeof g_controls[0] == 9, "one handle per control");
+HWND g_controls[kControlCount];
 
 HWND ControlWindow(int id) {
-    for (int i = 0; i < g_controlCount; ++i) {
+    for (int i = 0; i < kControlCount; ++i) {
         if (g_controlSpecs[i].id == id) return g_controls[i];
     }
     return nullptr;
 }
 
 void OnCreate(HWND hwnd) {
-    for (int i = 0; i < g_controlCount; ++i) {
+    for (int i = 0; i < kControlCount; ++i) {
         const ControlSpec& spec = g_controlSpecs[i];
         g_controls[i] = CreateWindowExA(0, spec.className, spec.text, WS_CHILD | WS_VISIBLE | spec.style, spec.x,
                                         spec.y, spec.width, spec.height, hwnd,

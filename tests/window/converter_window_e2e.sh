@@ -13,6 +13,7 @@ case "${1:-}" in
 --wine)
     launcher=(wine)
     settle=2  # Wine goes on setting up the process after the window maps
+    wineserver -k 2>/dev/null  # a server left by an earlier run would be shared
     export WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
     shift
     ;;
@@ -26,7 +27,12 @@ esac
 program=$1
 screenshot=${2:-}
 failures=0
-fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
+fail() {
+    echo "FAIL: $*"
+    failures=$((failures + 1))
+    # What the screen showed, beside the screenshot, for whoever looks into it.
+    [[ -n "$screenshot" ]] && import -window root "${screenshot%.png}-failure-$failures.png" 2>/dev/null
+}
 ok() { echo "ok   $*"; }
 
 # A private display, so that nothing else on it moves the focus.
@@ -95,9 +101,10 @@ time_box() { click 150 42; }
 rate_2997() { click 100 112; }
 convert() { click 200 222; }
 quit() { click 310 330; }
-frame_box_text() {
-    printf '' | xclip -selection clipboard  # so that an old text cannot pass for the new one
-    click 150 270
+box_text() {  # the text of the edit box at $1 $2, through the clipboard
+    # Emptied first, so that an old text cannot pass for the new one.
+    printf '' | xclip -selection clipboard >/dev/null 2>&1
+    click "$1" "$2"
     xdotool key --clearmodifiers Home shift+End ctrl+c
     local text deadline=$((SECONDS + 3))
     while ((SECONDS < deadline)); do
@@ -107,10 +114,19 @@ frame_box_text() {
     done
     echo "$text"
 }
+frame_box_text() { box_text 150 270; }
 replace_time() {
-    time_box
-    xdotool key --clearmodifiers Home shift+End BackSpace
-    xdotool type --delay 20 "$1"
+    # As a person would: look at what was typed, and type it again when a
+    # program still starting up has not taken it.
+    local attempt
+    for attempt in 1 2 3; do
+        time_box
+        xdotool key --clearmodifiers Home shift+End BackSpace
+        xdotool type --delay 20 "$1"
+        [[ "$(box_text 150 42)" == "$1" ]] && return 0
+        sleep 1
+    done
+    fail "the time box does not show '$1'"
 }
 
 program_log=$(mktemp)
