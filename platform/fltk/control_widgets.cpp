@@ -13,6 +13,8 @@
 
 namespace {
 
+constexpr int kListScrollBarWidth = 15;
+
 // A control reports keyboard focus it takes from a click, as Windows does.
 template <class Base>
 class Control : public Base {
@@ -54,6 +56,9 @@ public:
         textfont(kDefaultFont);
         textsize(kDefaultFontSize);
         format_char('\0');  // entries are plain text
+        // Narrow enough that a list as short as the rate list still gets its
+        // arrow buttons, which FLTK leaves out below three widths of height.
+        scrollbar_size(kListScrollBarWidth);
         if ((window->style & WS_VSCROLL) != 0) {
             has_scrollbar((window->style & LBS_DISABLENOSCROLL) != 0 ? Fl_Browser_::VERTICAL_ALWAYS
                                                                      : Fl_Browser_::VERTICAL);
