@@ -7,11 +7,6 @@
 
 namespace {
 
-PlatformWindow* TopLevelOf(PlatformWindow* window) {
-    while (window != nullptr && window->parent != nullptr) window = window->parent;
-    return window;
-}
-
 // Class brushes are given as a system colour index plus one.
 bool SystemColorBrush(HBRUSH brush, int* colorIndex) {
     const auto value = reinterpret_cast<UINT_PTR>(brush);

@@ -14,8 +14,7 @@ void SetMessageBoxHandler(std::function<int(const MessageBoxCall&)> handler) {
 }
 
 int WINAPI MessageBoxA(HWND owner, LPCSTR text, LPCSTR caption, UINT type) {
-    PlatformWindow* ownerWindow = LiveWindow(owner);
-    while (ownerWindow != nullptr && ownerWindow->parent != nullptr) ownerWindow = ownerWindow->parent;
+    PlatformWindow* ownerWindow = TopLevelOf(LiveWindow(owner));
     if (text == nullptr) text = "";
     if (caption == nullptr) caption = "Error";
 

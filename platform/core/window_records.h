@@ -73,6 +73,9 @@ WindowBackend& Backend();
 // The record behind a handle, or null when the handle names no live window.
 PlatformWindow* LiveWindow(HWND window);
 
+// The window's top-level ancestor, the window itself when it has no parent.
+PlatformWindow* TopLevelOf(PlatformWindow* window);
+
 const WindowClassRecord* FindWindowClass(const char* name);
 void RegisterSystemClasses();
 

@@ -35,13 +35,16 @@ PlatformWindow* LiveWindow(HWND window) {
     return live.count(window) != 0 ? window : nullptr;
 }
 
+PlatformWindow* TopLevelOf(PlatformWindow* window) {
+    while (window != nullptr && window->parent != nullptr) window = window->parent;
+    return window;
+}
+
 void ResetWindowSystem() {
     WindowSystemState& state = WindowSystem();
     // Top-level windows take their children with them.
     while (!state.liveWindows.empty()) {
-        PlatformWindow* window = *state.liveWindows.begin();
-        while (window->parent != nullptr) window = window->parent;
-        DestroyWindow(window);
+        DestroyWindow(TopLevelOf(*state.liveWindows.begin()));
     }
     state.postedMessages.clear();
     state.quitPosted = false;

@@ -14,10 +14,7 @@ namespace {
 
 Fl_Widget* WidgetOf(HWND window) { return static_cast<Fl_Widget*>(window->widget); }
 
-TopLevelWindow* TopLevelWidgetOf(HWND window) {
-    while (window->parent != nullptr) window = window->parent;
-    return static_cast<TopLevelWindow*>(window->widget);
-}
+TopLevelWindow* TopLevelWidgetOf(HWND window) { return static_cast<TopLevelWindow*>(TopLevelOf(window)->widget); }
 
 void SetColor(COLORREF color) { fl_color(GetRValue(color), GetGValue(color), GetBValue(color)); }
 
