@@ -7,7 +7,6 @@
 
 #include <FL/Fl.H>
 #include <FL/Fl_Button.H>
-#include <FL/Fl_Hold_Browser.H>
 #include <FL/Fl_Input.H>
 
 #include <cstring>
@@ -36,18 +35,14 @@ void BM_ConvertClickToFrameBox(benchmark::State& state) {
     ShowWindow(window, SW_SHOWNORMAL);
     UpdateWindow(window);
 
-    auto* time = WidgetOf<Fl_Input>(GetDlgItem(window, IDC_TIME));
-    auto* rates = WidgetOf<Fl_Hold_Browser>(GetDlgItem(window, IDC_FPS));
     auto* convert = WidgetOf<Fl_Button>(GetDlgItem(window, IDC_CONVERT));
     auto* frame = WidgetOf<Fl_Input>(GetDlgItem(window, IDC_FRAME));
-    rates->value(3);
-    rates->do_callback();
+    SendDlgItemMessageA(window, IDC_FPS, LB_SETCURSEL, 2, 0);
     const char* times[] = {"0:10", "1:02:03.5"};
     int i = 0;
     for (auto _ : state) {
         state.PauseTiming();
-        time->value(times[i]);
-        time->do_callback();
+        SetDlgItemTextA(window, IDC_TIME, times[i]);
         state.ResumeTiming();
         convert->do_callback();
         Fl::flush();

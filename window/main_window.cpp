@@ -16,9 +16,9 @@ const char kMainWindowTitle[] = "Pelvoro";
 const char kAboutText[] =
     "Pelvoro V1.00\n"
     "\n\tConverts a playing time to a frame number.\n"
-    "\n\tType a time as hours:minutes:seconds.fraction (1:02:03.5, 2:30 or 12.5),\n"
-    "\tpick a frame rate, say whether the first frame is numbered 0 or 1,\n"
-    "\tand press convert.";
+    "\n\tType the time as hours:minutes:seconds.fraction.\n"
+    "\n\tPick a frame rate and the number of the first frame.\n"
+    "\n\tThen press convert.";
 
 namespace {
 

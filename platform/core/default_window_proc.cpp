@@ -26,6 +26,19 @@ LRESULT WINAPI DefWindowProcA(HWND handle, UINT message, WPARAM wParam, LPARAM l
     case WM_CLOSE:
         DestroyWindow(window);
         return 0;
+    case WM_SYSKEYDOWN:
+        // Alt+F4 asks the top-level window to close, as its close box does.
+        if (wParam == VK_F4 && (HIWORD(lParam) & KF_ALTDOWN) != 0) {
+            SendMessageA(TopLevelOf(window), WM_SYSCOMMAND, SC_CLOSE, 0);
+        }
+        return 0;
+    case WM_SYSCOMMAND:
+        if ((wParam & 0xFFF0) == SC_CLOSE) SendMessageA(window, WM_CLOSE, 0, 0);
+        return 0;
+    case WM_MOUSEWHEEL:
+    case WM_CONTEXTMENU:
+        // What a child does not use goes on to its parent.
+        return window->parent != nullptr ? SendMessageA(window->parent, message, wParam, lParam) : 0;
     case WM_SETTEXT:
         window->text = lParam != 0 ? reinterpret_cast<const char*>(lParam) : "";
         Backend().TextChanged(window);
@@ -99,11 +112,22 @@ void OnWindowDeactivated(HWND handle) {
     if (TopLevelOf(LiveWindow(state.focus)) == window) SetFocus(nullptr);
 }
 
-void OnUserFocusedControl(HWND control) {
+void OnUserPressedControl(HWND control) {
     PlatformWindow* window = LiveWindow(control);
     if (window == nullptr) return;
+    // A press activates the window first (which focuses it through
+    // WM_ACTIVATE), then the control takes the focus; a group box takes none.
     OnWindowActivated(TopLevelOf(window));
-    SetFocus(window);
+    if (LiveWindow(control) != nullptr && window->kind != ControlKind::GroupBox &&
+        window->kind != ControlKind::NotAControl) {
+        SetFocus(window);
+    }
+}
+
+void OnUserOpenedContextMenu(HWND control, int screenX, int screenY) {
+    if (LiveWindow(control) == nullptr) return;
+    SendMessageA(control, WM_CONTEXTMENU, reinterpret_cast<WPARAM>(control),
+                 MAKELONG(static_cast<WORD>(static_cast<SHORT>(screenX)), static_cast<WORD>(static_cast<SHORT>(screenY))));
 }
 
 void OnCloseRequested(HWND handle) {

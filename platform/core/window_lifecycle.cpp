@@ -52,6 +52,12 @@ void ForgetWindow(PlatformWindow* window) {
     queue.erase(std::remove_if(queue.begin(), queue.end(),
                                [window](const MSG& message) { return message.hwnd == window; }),
                 queue.end());
+    auto& input = state.inputMessages;
+    input.erase(std::remove_if(input.begin(), input.end(),
+                               [window](const WindowSystemState::InputMessage& entry) {
+                                   return entry.message.hwnd == window;
+                               }),
+                input.end());
 }
 
 }  // namespace

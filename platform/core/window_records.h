@@ -9,6 +9,7 @@
 #include <unordered_set>
 #include <vector>
 
+#include "edit_buffer.h"
 #include "window_backend.h"
 
 struct WindowClassRecord {
@@ -48,9 +49,13 @@ struct PlatformWindow {
     bool visible = false;
     bool destroying = false;
     ControlKind kind = ControlKind::NotAControl;
+    EditBuffer edit;                 // edit control text, selection and undo
     std::vector<std::string> items;  // list box entries
     int selection = LB_ERR;          // list box selection
+    int caretIndex = 0;              // list box entry with the focus rectangle
+    int topIndex = 0;                // list box entry shown first
     int check = BST_UNCHECKED;       // radio button and check box state
+    bool pushed = false;             // button held down by the Space key
     PlatformDeviceContext paintContext;
     void* widget = nullptr;          // the backend's, for this window
 };
@@ -60,6 +65,18 @@ struct WindowSystemState {
     std::vector<std::unique_ptr<WindowClassRecord>> classes;
     std::unordered_set<PlatformWindow*> liveWindows;
     std::deque<MSG> postedMessages;
+    // Keyboard and wheel input waits behind posted messages, as in the
+    // system's own input queue. Each key message carries the modifiers held
+    // at the time and the character it types, for GetKeyState and
+    // TranslateMessage once it is read.
+    struct InputMessage {
+        MSG message;
+        BYTE modifiers;
+        char character;
+    };
+    std::deque<InputMessage> inputMessages;
+    BYTE keyModifiers = 0;    // those of the key message read last
+    InputMessage lastKeyDown{};  // the key press read last, until translated
     bool quitPosted = false;
     int quitCode = 0;
     HWND focus = nullptr;
@@ -80,10 +97,24 @@ const WindowClassRecord* FindWindowClass(const char* name);
 void RegisterSystemClasses();
 
 // What a toolkit reports; each behaves as the matching user action on Windows.
-void OnUserEditedText(HWND edit, const char* text);
+enum : BYTE { kShiftHeld = 1, kControlHeld = 2, kAltHeld = 4 };
+struct KeyEvent {
+    UINT virtualKey;
+    bool pressed;    // false on release
+    bool repeat;     // held down: the key was already down
+    BYTE modifiers;  // kShiftHeld, kControlHeld, kAltHeld
+    char character;  // what the key types in the ANSI code page, 0 for none
+};
+void OnUserKey(const KeyEvent& key);
+void OnUserTurnedWheel(int delta);  // WHEEL_DELTA a notch, positive away from the user
+void OnUserPressedControl(HWND control);  // a mouse button went down on it
+void OnUserSelectedText(HWND edit, int anchor, int caret);
+void OnUserDoubleClickedText(HWND edit, int index);
+void OnUserOpenedContextMenu(HWND control, int screenX, int screenY);
+void OnClipboardTextArrived(HWND edit, const char* text);
 void OnUserSelectedEntry(HWND listBox, int index);
+void OnUserScrolledList(HWND listBox, int topIndex);
 void OnUserClickedButton(HWND button);
-void OnUserFocusedControl(HWND control);
 void OnWindowActivated(HWND topLevel);
 void OnWindowDeactivated(HWND topLevel);
 void OnCloseRequested(HWND topLevel);
@@ -95,5 +126,6 @@ LRESULT CALLBACK ListBoxProcedure(HWND window, UINT message, WPARAM wParam, LPAR
 LRESULT CALLBACK ButtonProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 
 void NotifyParent(PlatformWindow* control, WORD code);
+bool IsKeyMessage(UINT message);
 
 #endif

@@ -9,6 +9,8 @@ HeadlessBackend g_headlessBackend;
 
 void HeadlessBackend::PaintNow(HWND window) { OnPaintRequested(window); }
 
+void HeadlessBackend::RequestClipboardText(HWND edit) { OnClipboardTextArrived(edit, clipboard_.c_str()); }
+
 WindowSystemState& WindowSystem() {
     static WindowSystemState state = [] {
         WindowSystemState initial;
@@ -40,6 +42,11 @@ PlatformWindow* TopLevelOf(PlatformWindow* window) {
     return window;
 }
 
+void NotifyParent(PlatformWindow* control, WORD code) {
+    if (control->parent == nullptr) return;
+    SendMessageA(control->parent, WM_COMMAND, MAKEWPARAM(control->id, code), reinterpret_cast<LPARAM>(control));
+}
+
 void ResetWindowSystem() {
     WindowSystemState& state = WindowSystem();
     // Top-level windows take their children with them.
@@ -47,6 +54,9 @@ void ResetWindowSystem() {
         DestroyWindow(TopLevelOf(*state.liveWindows.begin()));
     }
     state.postedMessages.clear();
+    state.inputMessages.clear();
+    state.keyModifiers = 0;
+    state.lastKeyDown = {};
     state.quitPosted = false;
     state.quitCode = 0;
     state.focus = nullptr;
@@ -66,6 +76,7 @@ void ReleaseAllWindows() {
     for (PlatformWindow* window : state.liveWindows) delete window;
     state.liveWindows.clear();
     state.postedMessages.clear();
+    state.inputMessages.clear();
     state.focus = nullptr;
     state.active = nullptr;
 }

@@ -3,19 +3,20 @@
 #include <FL/Fl.H>
 #include <FL/Fl_Button.H>
 #include <FL/Fl_Check_Button.H>
-#include <FL/Fl_Hold_Browser.H>
 #include <FL/Fl_Input.H>
 #include <FL/Fl_Round_Button.H>
 #include <FL/fl_draw.H>
 
+#include <algorithm>
+
 #include "default_font.h"
+#include "list_box_widget.h"
 #include "window_records.h"
 
 namespace {
 
-constexpr int kListScrollBarWidth = 15;
-
-// A control reports keyboard focus it takes from a click, as Windows does.
+// A control whose keys come from the window system: a mouse press on it
+// is reported first, so that it takes the focus as on Windows.
 template <class Base>
 class Control : public Base {
 public:
@@ -26,51 +27,67 @@ public:
     }
 
     int handle(int event) override {
-        const int used = Base::handle(event);
-        if (event == FL_FOCUS && used && WindowOfWidget(this) != nullptr) {
-            OnUserFocusedControl(WindowOfWidget(this));
+        if (event == FL_PUSH && WindowOfWidget(this) != nullptr) OnUserPressedControl(WindowOfWidget(this));
+        return Base::handle(event);
+    }
+};
+
+// An edit box: FLTK draws the record's text and selection and maps the
+// mouse to character positions; what the mouse selects goes back to the
+// record. The text itself changes only through the edit procedure.
+class EditWidget : public Fl_Input {
+public:
+    EditWidget(HWND window, int x, int y, int width, int height) : Fl_Input(x, y, width, height) {
+        user_data(window);
+        box((window->style & WS_BORDER) != 0 ? FL_DOWN_BOX : FL_FLAT_BOX);
+        textfont(kDefaultFont);
+        textsize(kDefaultFontSize);
+        maximum_size(0x7FFFFFFE);  // the limit is the record's
+    }
+
+    int handle(int event) override {
+        HWND edit = WindowOfWidget(this);
+        if (edit == nullptr) return Fl_Input::handle(event);
+        const int button = Fl::event_button();
+        switch (event) {
+        case FL_PUSH:
+            OnUserPressedControl(edit);
+            if (LiveWindow(edit) == nullptr) return 1;
+            // The right button opens the context menu when released; the
+            // middle one pastes nothing on Windows.
+            if (button != FL_LEFT_MOUSE) return 1;
+            break;
+        case FL_DRAG:
+        case FL_RELEASE:
+            if (button == FL_RIGHT_MOUSE && event == FL_RELEASE) {
+                OnUserOpenedContextMenu(edit, Fl::event_x_root(), Fl::event_y_root());
+                return 1;
+            }
+            if (button != FL_LEFT_MOUSE) return 1;
+            break;
+        case FL_PASTE:
+            // Clipboard text asked for by WM_PASTE.
+            OnClipboardTextArrived(edit, Fl::event_text());
+            return 1;
+        case FL_FOCUS:
+        case FL_UNFOCUS: {
+            // FLTK would select all when focus comes by Tab; the selection is the record's.
+            const int used = Fl_Input::handle(event);
+            ShowControlSelection(edit);
+            return used;
+        }
+        default:
+            return Fl_Input::handle(event);
+        }
+        const int used = Fl_Input::handle(event);
+        if (LiveWindow(edit) == nullptr) return used;
+        if (event == FL_PUSH && Fl::event_clicks() > 0) {
+            // FLTK's word has ended where it would; the record's word is the edit control's.
+            OnUserDoubleClickedText(edit, std::min(position(), mark()));
+        } else {
+            OnUserSelectedText(edit, mark(), position());
         }
         return used;
-    }
-};
-
-class EditWidget : public Control<Fl_Input> {
-public:
-    EditWidget(HWND window, int x, int y, int width, int height) : Control(window, x, y, width, height) {
-        box((window->style & WS_BORDER) != 0 ? FL_DOWN_BOX : FL_FLAT_BOX);
-        textfont(kDefaultFont);
-        textsize(kDefaultFontSize);
-        when(FL_WHEN_CHANGED);
-        callback([](Fl_Widget* widget, void*) {
-            if (HWND edit = WindowOfWidget(widget)) OnUserEditedText(edit, static_cast<Fl_Input*>(widget)->value());
-        });
-    }
-};
-
-class ListBoxWidget : public Control<Fl_Hold_Browser> {
-public:
-    ListBoxWidget(HWND window, int x, int y, int width, int height) : Control(window, x, y, width, height) {
-        // No frame of its own: only the edit boxes carry WS_BORDER.
-        box((window->style & WS_BORDER) != 0 ? FL_DOWN_BOX : FL_FLAT_BOX);
-        color(FL_WHITE);
-        textfont(kDefaultFont);
-        textsize(kDefaultFontSize);
-        format_char('\0');  // entries are plain text
-        // Narrow enough that a list as short as the rate list still gets its
-        // arrow buttons, which FLTK leaves out below three widths of height.
-        scrollbar_size(kListScrollBarWidth);
-        if ((window->style & WS_VSCROLL) != 0) {
-            has_scrollbar((window->style & LBS_DISABLENOSCROLL) != 0 ? Fl_Browser_::VERTICAL_ALWAYS
-                                                                     : Fl_Browser_::VERTICAL);
-        } else {
-            has_scrollbar(0);
-        }
-        when(FL_WHEN_CHANGED);
-        callback([](Fl_Widget* widget, void*) {
-            if (HWND list = WindowOfWidget(widget)) {
-                OnUserSelectedEntry(list, static_cast<Fl_Hold_Browser*>(widget)->value() - 1);
-            }
-        });
     }
 };
 
@@ -145,28 +162,36 @@ void ShowControlText(HWND control) {
     auto* widget = static_cast<Fl_Widget*>(control->widget);
     if (widget == nullptr) return;
     if (control->kind == ControlKind::Edit) {
-        static_cast<Fl_Input*>(widget)->value(control->text.c_str(),
-                                              static_cast<int>(control->text.size()));
+        static_cast<Fl_Input*>(widget)->value(control->text.c_str(), static_cast<int>(control->text.size()));
+        ShowControlSelection(control);
     } else {
         widget->copy_label(control->text.c_str());
         widget->redraw();
     }
 }
 
+void ShowControlSelection(HWND control) {
+    if (control->kind != ControlKind::Edit || control->widget == nullptr) return;
+    static_cast<Fl_Input*>(control->widget)->position(control->edit.caret(), control->edit.anchor());
+}
+
 void ShowControlList(HWND control) {
     if (control->kind != ControlKind::ListBox || control->widget == nullptr) return;
-    auto* browser = static_cast<Fl_Hold_Browser*>(control->widget);
-    browser->clear();
-    for (const std::string& item : control->items) browser->add(item.c_str());
-    if (control->selection >= 0) {
-        browser->value(control->selection + 1);
-    } else {
-        browser->deselect();
-    }
+    static_cast<ListBoxWidget*>(control->widget)->Mirror();
 }
 
 void ShowControlCheck(HWND control) {
-    if (control->kind != ControlKind::RadioButton && control->kind != ControlKind::CheckBox) return;
     if (control->widget == nullptr) return;
-    static_cast<Fl_Button*>(control->widget)->value(control->check == BST_CHECKED ? 1 : 0);
+    auto* button = static_cast<Fl_Button*>(control->widget);
+    switch (control->kind) {
+    case ControlKind::RadioButton:
+    case ControlKind::CheckBox:
+        button->value(control->check == BST_CHECKED ? 1 : 0);
+        break;
+    case ControlKind::PushButton:
+        button->value(control->pushed ? 1 : 0);  // held in by the Space key
+        break;
+    default:
+        break;
+    }
 }

@@ -10,6 +10,7 @@
 Fl_Widget* MakeControlWidget(HWND control, int x, int y);
 
 void ShowControlText(HWND control);
+void ShowControlSelection(HWND control);
 void ShowControlList(HWND control);
 void ShowControlCheck(HWND control);
 

@@ -3,10 +3,15 @@
 #include <FL/Fl.H>
 #include <FL/Fl_Group.H>
 #include <FL/fl_draw.H>
+#include <FL/x.H>
+#include <X11/XKBlib.h>
 
 #include "control_widgets.h"
 #include "default_font.h"
+#include "key_translation.h"
+#include "list_box_widget.h"
 #include "message_box_dialog.h"
+#include "popup_menu.h"
 #include "top_level_window.h"
 #include "window_records.h"
 
@@ -18,11 +23,24 @@ TopLevelWindow* TopLevelWidgetOf(HWND window) { return static_cast<TopLevelWindo
 
 void SetColor(COLORREF color) { fl_color(GetRValue(color), GetGValue(color), GetBValue(color)); }
 
-// X focus coming to or leaving one of our windows is its activation.
+// Every key and wheel event of one of our windows is the window system's
+// input, whatever FLTK widget has FLTK's focus, except while a popup menu
+// holds the grab: X addresses its keys to our window too. X focus coming to
+// or leaving the window is its activation.
 int DispatchEvent(int event, Fl_Window* window) {
-    const int used = Fl::handle_(event, window);
     auto* topLevel = dynamic_cast<TopLevelWindow*>(window);
-    if (topLevel != nullptr && topLevel->window() != nullptr) {
+    const bool ours = topLevel != nullptr && topLevel->window() != nullptr;
+    const bool input = ours && Fl::grab() == nullptr;
+    if (input && (event == FL_KEYBOARD || event == FL_KEYUP)) {
+        OnUserKey(TranslateCurrentKey(event == FL_KEYBOARD));
+        return 1;
+    }
+    if (input && event == FL_MOUSEWHEEL) {
+        if (Fl::event_dy() != 0) OnUserTurnedWheel(-Fl::event_dy() * WHEEL_DELTA);
+        return 1;
+    }
+    const int used = Fl::handle_(event, window);
+    if (ours && LiveWindow(topLevel->window()) != nullptr) {
         if (event == FL_FOCUS) OnWindowActivated(topLevel->window());
         if (event == FL_UNFOCUS) OnWindowDeactivated(topLevel->window());
     }
@@ -35,6 +53,7 @@ FltkBackend::FltkBackend() {
     const COLORREF face = GetSysColor(COLOR_BTNFACE);
     Fl::background(GetRValue(face), GetGValue(face), GetBValue(face));
     Fl::visible_focus(1);
+    Fl::dnd_text_ops(0);  // a classic edit control does not drag text
     Fl::event_dispatch(DispatchEvent);
 }
 
@@ -46,6 +65,16 @@ FltkBackend::~FltkBackend() {
 
 void FltkBackend::CreateWidget(HWND window) {
     if (window->parent == nullptr) {
+        static const bool keyboardReady = [] {
+            fl_open_display();
+            // A held key repeats its press alone, as on Windows: without
+            // this, X sends a release before each repeat and a button held
+            // by Space would click.
+            Bool supported = False;
+            XkbSetDetectableAutoRepeat(fl_display, True, &supported);
+            return true;
+        }();
+        (void)keyboardReady;
         window->widget = new TopLevelWindow(window);
         return;
     }
@@ -108,6 +137,8 @@ void FltkBackend::TextChanged(HWND window) {
     ShowControlText(window);
 }
 
+void FltkBackend::SelectionChanged(HWND window) { ShowControlSelection(window); }
+
 void FltkBackend::ListChanged(HWND window) { ShowControlList(window); }
 
 void FltkBackend::CheckChanged(HWND window) { ShowControlCheck(window); }
@@ -146,6 +177,24 @@ void FltkBackend::DrawText(HDC dc, int x, int y, const char* text, int length) {
     fl_rectf(x, y, width, fl_height());
     SetColor(RGB(0, 0, 0));
     fl_draw(text, length, x, y + fl_height() - fl_descent());
+}
+
+int FltkBackend::ListItemHeight(HWND) { return ListBoxWidget::ItemHeight(); }
+
+UINT FltkBackend::TrackPopupMenu(HWND, const std::vector<PopupMenuItem>& items, int x, int y) {
+    return RunPopupMenu(items, x, y);
+}
+
+void FltkBackend::SetClipboardText(const std::string& text) {
+    Fl::copy(text.data(), static_cast<int>(text.size()), 1);
+}
+
+bool FltkBackend::ClipboardHasText() { return Fl::clipboard_contains(Fl::clipboard_plain_text) != 0; }
+
+void FltkBackend::RequestClipboardText(HWND edit) {
+    // The text comes to the widget as FL_PASTE, at once when the clipboard
+    // is ours, once its owner answers otherwise.
+    if (Fl_Widget* widget = WidgetOf(edit)) Fl::paste(*widget, 1);
 }
 
 int FltkBackend::RunMessageBox(HWND owner, const char* text, const char* caption, UINT) {

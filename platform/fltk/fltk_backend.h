@@ -15,12 +15,18 @@ public:
     void PaintNow(HWND window) override;
     void Invalidate(HWND window) override;
     void TextChanged(HWND window) override;
+    void SelectionChanged(HWND window) override;
     void ListChanged(HWND window) override;
     void CheckChanged(HWND window) override;
     void EnabledChanged(HWND window) override;
     void FocusChanged(HWND window) override;
     void FillBackground(HDC dc, COLORREF color) override;
     void DrawText(HDC dc, int x, int y, const char* text, int length) override;
+    int ListItemHeight(HWND list) override;
+    UINT TrackPopupMenu(HWND owner, const std::vector<PopupMenuItem>& items, int x, int y) override;
+    void SetClipboardText(const std::string& text) override;
+    bool ClipboardHasText() override;
+    void RequestClipboardText(HWND edit) override;
     int RunMessageBox(HWND owner, const char* text, const char* caption, UINT type) override;
     bool WaitForEvents() override;
 };

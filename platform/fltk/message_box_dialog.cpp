@@ -1,7 +1,7 @@
 #include "message_box_dialog.h"
 
 #include <FL/Fl.H>
-#include <FL/Fl_Return_Button.H>
+#include <FL/Fl_Button.H>
 #include <FL/Fl_Window.H>
 #include <FL/fl_draw.H>
 
@@ -34,6 +34,55 @@ private:
     const char* text_;
 };
 
+// The box's OK button, drawn with its text alone. As the default button it
+// answers Enter; Space pushes it in and clicks it when released.
+class OkButton : public Fl_Button {
+public:
+    OkButton(int x, int y, int width, int height) : Fl_Button(x, y, width, height, "OK") {}
+
+    int handle(int event) override {
+        const bool space = Fl::event_key() == ' ';
+        switch (event) {
+        case FL_KEYBOARD:
+            if (space) {
+                value(1);
+                return 1;
+            }
+            break;
+        case FL_KEYUP:
+            if (space && value()) {
+                value(0);
+                do_callback();
+                return 1;
+            }
+            break;
+        case FL_SHORTCUT:
+            if (Fl::event_key() == FL_Enter || Fl::event_key() == FL_KP_Enter) {
+                do_callback();
+                return 1;
+            }
+            break;
+        default:
+            break;
+        }
+        return Fl_Button::handle(event);
+    }
+};
+
+// Alt+F4 closes the box as OK does, as the system's own boxes do.
+class DialogWindow : public Fl_Window {
+public:
+    DialogWindow(int width, int height) : Fl_Window(width, height) {}
+
+    int handle(int event) override {
+        if (event == FL_KEYBOARD && Fl::event_key() == FL_F + 4 && (Fl::event_state() & FL_ALT) != 0) {
+            do_callback();
+            return 1;
+        }
+        return Fl_Window::handle(event);
+    }
+};
+
 void CloseDialog(Fl_Widget* widget, void*) {
     Fl_Window* dialog = widget->as_window() != nullptr ? widget->as_window() : widget->window();
     dialog->hide();
@@ -49,11 +98,10 @@ void RunMessageBoxDialog(Fl_Window* owner, const char* text, const char* caption
     const int width = std::max(textWidth + 2 * kMargin, kMinimumWidth);
     const int height = kMargin + textHeight + kMargin + kButtonHeight + kMargin;
 
-    Fl_Window dialog(width, height);
+    DialogWindow dialog(width, height);
     dialog.copy_label(caption);
     PlainText message(kMargin, kMargin, textWidth, textHeight, text);
-    Fl_Return_Button ok((width - kButtonWidth) / 2, height - kMargin - kButtonHeight, kButtonWidth,
-                        kButtonHeight, "OK");
+    OkButton ok((width - kButtonWidth) / 2, height - kMargin - kButtonHeight, kButtonWidth, kButtonHeight);
     ok.labelfont(kDefaultFont);
     ok.labelsize(kDefaultFontSize);
     ok.callback(CloseDialog);

@@ -14,9 +14,8 @@ TopLevelWindow::TopLevelWindow(HWND window)
     if (window->x != CW_USEDEFAULT) position(window->x, window->y);
     if (fixedSize_) size_range(w(), h(), w(), h());
     callback([](Fl_Widget* widget, void*) {
-        // Escape closes FLTK windows; a Win32 window without a dialog
-        // manager ignores it. The close box means WM_CLOSE.
-        if (Fl::event() == FL_SHORTCUT && Fl::event_key() == FL_Escape) return;
+        // The close box means WM_CLOSE. (Keys never reach FLTK here, so
+        // Escape cannot close the window as it closes FLTK's own.)
         if (HWND window = static_cast<TopLevelWindow*>(widget)->window()) OnCloseRequested(window);
     });
 }
@@ -68,13 +67,6 @@ void TopLevelWindow::resize(int x, int y, int width, int height) {
         height = h();
     }
     Fl_Double_Window::resize(x, y, width, height);
-}
-
-int TopLevelWindow::handle(int event) {
-    // No dialog-style keyboard handling: Tab and the arrows do not move the
-    // focus between controls.
-    if (event == FL_KEYBOARD) return 0;
-    return Fl_Double_Window::handle(event);
 }
 
 void TopLevelWindow::draw() {

@@ -15,7 +15,6 @@ public:
     HWND window() const { return static_cast<HWND>(user_data()); }
     void show() override;
     void resize(int x, int y, int width, int height) override;
-    int handle(int event) override;
 
 protected:
     void draw() override;

@@ -19,6 +19,7 @@ typedef unsigned int UINT;
 typedef std::int32_t LONG;
 typedef std::uint32_t DWORD;
 typedef std::uint16_t WORD;
+typedef short SHORT;
 typedef std::uint8_t BYTE;
 typedef std::uint16_t ATOM;
 typedef char CHAR;
@@ -138,10 +139,63 @@ struct PAINTSTRUCT {
 #define WM_SHOWWINDOW 0x0018
 #define WM_NCCREATE 0x0081
 #define WM_NCDESTROY 0x0082
+#define WM_CONTEXTMENU 0x007B
 #define WM_KEYDOWN 0x0100
+#define WM_KEYUP 0x0101
 #define WM_CHAR 0x0102
+#define WM_SYSKEYDOWN 0x0104
+#define WM_SYSKEYUP 0x0105
+#define WM_SYSCHAR 0x0106
 #define WM_COMMAND 0x0111
+#define WM_SYSCOMMAND 0x0112
+#define WM_MOUSEWHEEL 0x020A
+#define WM_CUT 0x0300
+#define WM_COPY 0x0301
+#define WM_PASTE 0x0302
+#define WM_CLEAR 0x0303
+#define WM_UNDO 0x0304
 #define WM_USER 0x0400
+
+#define GET_X_LPARAM(lp) ((int)(short)LOWORD(lp))
+#define GET_Y_LPARAM(lp) ((int)(short)HIWORD(lp))
+
+#define WHEEL_DELTA 120
+#define GET_WHEEL_DELTA_WPARAM(w) ((short)HIWORD(w))
+
+// System commands
+#define SC_CLOSE 0xF060
+
+// Virtual keys
+#define VK_BACK 0x08
+#define VK_TAB 0x09
+#define VK_RETURN 0x0D
+#define VK_SHIFT 0x10
+#define VK_CONTROL 0x11
+#define VK_MENU 0x12
+#define VK_ESCAPE 0x1B
+#define VK_SPACE 0x20
+#define VK_PRIOR 0x21
+#define VK_NEXT 0x22
+#define VK_END 0x23
+#define VK_HOME 0x24
+#define VK_LEFT 0x25
+#define VK_UP 0x26
+#define VK_RIGHT 0x27
+#define VK_DOWN 0x28
+#define VK_INSERT 0x2D
+#define VK_DELETE 0x2E
+#define VK_F1 0x70
+#define VK_F4 0x73
+#define VK_F10 0x79
+
+// Key message lParam: bit 29 is the context code (Alt held), 30 the previous
+// key state, 31 the transition (set on release).
+#define KF_ALTDOWN 0x2000
+#define KF_REPEAT 0x4000
+#define KF_UP 0x8000
+
+#define PM_NOREMOVE 0x0000
+#define PM_REMOVE 0x0001
 
 #define WA_INACTIVE 0
 #define WA_ACTIVE 1
@@ -179,9 +233,18 @@ struct PAINTSTRUCT {
 #define ES_MULTILINE 0x0004L
 #define ES_AUTOHSCROLL 0x0080L
 #define ES_READONLY 0x0800L
+#define EM_GETSEL 0x00B0
+#define EM_SETSEL 0x00B1
+#define EM_CANUNDO 0x00C6
+#define EM_UNDO 0x00C7
+#define EM_SETLIMITTEXT 0x00C5
+#define EM_LIMITTEXT EM_SETLIMITTEXT
+#define EM_EMPTYUNDOBUFFER 0x00CD
+#define EM_GETLIMITTEXT 0x00D5
 #define EN_SETFOCUS 0x0100
 #define EN_KILLFOCUS 0x0200
 #define EN_CHANGE 0x0300
+#define EN_MAXTEXT 0x0501
 
 // List box
 #define LBS_NOTIFY 0x0001L
@@ -199,6 +262,10 @@ struct PAINTSTRUCT {
 #define LB_GETTEXT 0x0189
 #define LB_GETTEXTLEN 0x018A
 #define LB_GETCOUNT 0x018B
+#define LB_GETTOPINDEX 0x018E
+#define LB_SETTOPINDEX 0x0197
+#define LB_GETITEMHEIGHT 0x01A1
+#define LB_GETCARETINDEX 0x019F
 #define LB_OKAY 0
 #define LB_ERR (-1)
 #define LB_ERRSPACE (-2)
@@ -215,9 +282,13 @@ struct PAINTSTRUCT {
 #define BS_TYPEMASK 0x0000000FL
 #define BM_GETCHECK 0x00F0
 #define BM_SETCHECK 0x00F1
+#define BM_GETSTATE 0x00F2
+#define BM_SETSTATE 0x00F3
 #define BM_CLICK 0x00F5
 #define BST_UNCHECKED 0x0000
 #define BST_CHECKED 0x0001
+#define BST_PUSHED 0x0004
+#define BST_FOCUS 0x0008
 #define BN_CLICKED 0
 
 // Message boxes
@@ -292,10 +363,12 @@ LRESULT WINAPI SendDlgItemMessageA(HWND dialog, int id, UINT message, WPARAM wPa
 BOOL WINAPI PostMessageA(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 void WINAPI PostQuitMessage(int exitCode);
 BOOL WINAPI GetMessageA(LPMSG message, HWND window, UINT filterMin, UINT filterMax);
+BOOL WINAPI PeekMessageA(LPMSG message, HWND window, UINT filterMin, UINT filterMax, UINT remove);
 BOOL WINAPI TranslateMessage(const MSG* message);
 LRESULT WINAPI DispatchMessageA(const MSG* message);
 LRESULT WINAPI DefWindowProcA(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 HWND WINAPI SetFocus(HWND window);
+SHORT WINAPI GetKeyState(int virtualKey);
 HWND WINAPI GetFocus(void);
 HWND WINAPI GetActiveWindow(void);
 int WINAPI MessageBoxA(HWND owner, LPCSTR text, LPCSTR caption, UINT type);

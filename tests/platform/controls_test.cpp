@@ -150,7 +150,7 @@ class DialogItemText : public Controls, public ::testing::WithParamInterface<Tex
 TEST_P(DialogItemText, CopiesAtMostCountMinusOneBytesAndANul) {
     const std::string typed(10000, '7');
     HWND edit = CreateChild(window_, "EDIT", "", 0, 1001);
-    OnUserEditedText(edit, typed.c_str());
+    SetWindowTextA(edit, typed.c_str());
     std::string buffer(static_cast<std::size_t>(GetParam().bufferSize) + 8, '#');
     EXPECT_EQ(GetDlgItemTextA(window_, 1001, buffer.data(), GetParam().bufferSize), GetParam().copied);
     EXPECT_EQ(std::string(buffer.c_str()), typed.substr(0, GetParam().copied));
@@ -164,7 +164,7 @@ INSTANTIATE_TEST_SUITE_P(Sizes, DialogItemText,
 TEST_F(Controls, TextPassesThroughByteForByte) {
     const char utf8[] = "1:02\xE2\x80\x83\xF0\x9F\x8E\xAC\t\x01";
     HWND edit = CreateChild(window_, "EDIT", "", 0, 1001);
-    OnUserEditedText(edit, utf8);
+    SetWindowTextA(edit, utf8);
     char text[64];
     GetDlgItemTextA(window_, 1001, text, sizeof text);
     EXPECT_STREQ(text, utf8);

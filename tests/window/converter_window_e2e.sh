@@ -9,10 +9,12 @@
 set -u
 launcher=()
 settle=0.3  # after the window appears, for its first paint and the focus
+refocus_wait=0.5  # after the window comes back, for the focus to follow
 case "${1:-}" in
 --wine)
     launcher=(wine)
     settle=2  # Wine goes on setting up the process after the window maps
+    refocus_wait=2
     wineserver -k 2>/dev/null  # a server left by an earlier run would be shared
     export WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
     shift
@@ -39,12 +41,18 @@ ok() { echo "ok   $*"; }
 source "$(dirname "$0")/../../scripts/xvfb.sh"
 start_private_xvfb
 xvfb=$xvfb_pid
-openbox --sm-disable >/dev/null 2>&1 &
+# The window manager's own Alt+F4 binding would close windows for them:
+# without it, Alt+F4 reaches the program as on Windows.
+wm_config=$(mktemp)
+sed '/<keybind key="A-F4">/,/<\/keybind>/d' /etc/xdg/openbox/rc.xml >"$wm_config"
+openbox --sm-disable --config-file "$wm_config" >/dev/null 2>&1 &
 wm=$!
 app=
 cleanup() {
     [[ -n "$app" ]] && kill "$app" 2>/dev/null
+    [[ -n "${other:-}" ]] && kill "$other" 2>/dev/null
     kill "$wm" "$xvfb" 2>/dev/null
+    rm -f "$wm_config"
     [[ "${launcher[0]:-}" == wine ]] && wineserver -k 2>/dev/null
 }
 trap cleanup EXIT
@@ -168,9 +176,124 @@ else
     fail "window manager hints allow resizing or maximising: '$hints'"
 fi
 
+# Coming back to the program puts the caret in the time box, whichever
+# box had it before, by the window manager, the title bar or a restore.
+xmessage -geometry +700+600 "another program" >/dev/null 2>&1 &
+other=$!
+other_window=$(wait_window xmessage 20) || fail "the other program's window never opened"
+expected=12
+replace_time "$expected"
+eval "$(xdotool getwindowgeometry --shell "$window")"
+for way in "the window manager" "the title bar" "a restore"; do
+    if [[ "$way" == "a restore" && "${launcher[0]:-}" == wine ]]; then
+        # Windows gives a restored window the focus; Wine leaves it active
+        # with no focus at all, so that keys go nowhere.
+        echo "skip back through a restore: Wine gives the restored window no focus"
+        continue
+    fi
+    xdotool key End  # reading the box selected its text: typing would replace it
+    click 150 270    # into the frame box
+    xdotool windowactivate --sync "$other_window" 2>/dev/null
+    sleep 0.3
+    case "$way" in
+    "the window manager") xdotool windowactivate --sync "$window" 2>/dev/null ;;
+    "the title bar") xdotool mousemove $((X + 150)) $((Y - 8)) click 1 ;;
+    "a restore")
+        xdotool windowminimize --sync "$window" 2>/dev/null
+        sleep 0.3
+        xdotool windowactivate --sync "$window" 2>/dev/null
+        ;;
+    esac
+    sleep "$refocus_wait"
+    digit=$(( ${#expected} + 5 ))
+    xdotool type "$digit"
+    expected+=$digit
+    text=$(box_text 150 42)
+    [[ "$text" == "$expected" ]] && ok "back through $way, typing goes to the time box" \
+        || fail "back through $way, the time box shows '$text', not '$expected'"
+done
+
+# Enter in the time box does nothing, and typing goes on after it.
+time_box
+xdotool key --clearmodifiers Home shift+End BackSpace
+xdotool type 1
+xdotool key Return
+xdotool type 2
+text=$(box_text 150 42)
+[[ "$text" == "12" ]] && ok "Enter in the time box swallows nothing" || fail "after 1, Enter, 2 the time box shows '$text'"
+
+# The rate list's keys, from its first entry (Home scrolls back to it
+# after the case before); the frame of time 1 from frame 1 tells which
+# rate they selected.
+replace_time "1"
+for case in "End=121.000" "End Prior=120.880" "End Home=24.976" "Next=25.000" "6=61.000" "6 1 1=121.000" \
+            "3=31.000" "2 2=30.970" "click:5=24.976"; do
+    keys=${case%=*}
+    click 100 80
+    xdotool key Home
+    if [[ "$keys" == click:* ]]; then
+        xdotool click "${keys#click:}"  # the wheel
+    else
+        xdotool key $keys
+    fi
+    sleep 0.2
+    convert
+    text=$(frame_box_text)
+    [[ "$text" == "${case#*=}" ]] && ok "rate list: $keys selects the rate giving ${case#*=}" \
+        || fail "rate list: $keys gives '$text', not ${case#*=}"
+done
+
+# Space clicks a push button when it is released. A press that leaves the
+# button before its release gives it the focus without a click (with the
+# pauses of a hand: without them the server reports no motion between).
+xdotool mousemove --window "$window" 90 330 mousedown 1
+sleep 0.3
+xdotool mousemove --window "$window" 200 370
+sleep 0.3
+xdotool mouseup 1
+sleep 0.5
+wait_window "Diag Test" 1 >/dev/null && fail "a press released outside About clicked it"
+xdotool keydown space
+if wait_window "Diag Test" 2 >/dev/null; then
+    fail "About clicked when Space went down"
+else
+    ok "Space going down does not click"
+fi
+xdotool keyup space
+if wait_window "Diag Test" 10 >/dev/null; then
+    ok "Space coming up clicks About"
+    xdotool key Return
+    wait_gone "Diag Test" 10 || fail "the About box stayed open"
+else
+    fail "Space on About showed no box"
+fi
+
+# Alt+F4 closes a message box as OK does, and the program lives on.
+replace_time "12x"
+convert
+if wait_window error 10 >/dev/null; then
+    xdotool key alt+F4
+    wait_gone error 10 && kill -0 "$app" 2>/dev/null && ok "Alt+F4 closes the error box" \
+        || fail "Alt+F4 left the error box open or ended the program"
+else
+    fail "no error box for a bad time"
+fi
+
+# The edit box's context menu, photographed beside the window.
+xdotool mousemove --window "$window" 150 42 click 3
+sleep 1
+[[ -n "$screenshot" ]] && import -window root "${screenshot/after-conversion/context-menu}"
+xdotool key Escape
+sleep 0.5
+
 quit
 wait_exit 20
 [[ "$status" == 0 ]] && ok "Quit ends the program with status 0" || { fail "Quit: status $status"; cat "$program_log"; }
+
+start_program
+xdotool key alt+F4
+wait_exit 20
+[[ "$status" == 0 ]] && ok "Alt+F4 ends the program with status 0" || { fail "Alt+F4: status $status"; cat "$program_log"; }
 
 start_program
 wmctrl -i -c "$window"  # as the close box does: WM_DELETE_WINDOW
