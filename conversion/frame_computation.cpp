@@ -1,6 +1,5 @@
 #include "frame_computation.h"
 
-#include <charconv>
 #include <cstdint>
 
 namespace {
@@ -28,13 +27,4 @@ double ComputeFrameValue(const TimeFields& fields, double rate, int firstFrame) 
     const double seconds = static_cast<double>(whole) + fraction;
     const double frames = rate * seconds;
     return frames + firstFrame;
-}
-
-FrameText FormatFrameValue(double frameValue) {
-    FrameText result;
-    char* const last = result.text + kFrameTextCapacity - 1;
-    const std::to_chars_result written =
-        std::to_chars(result.text, last, frameValue, std::chars_format::fixed, 3);
-    *(written.ec == std::errc() ? written.ptr : result.text) = '\0';
-    return result;
 }

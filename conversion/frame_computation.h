@@ -8,7 +8,8 @@
 constexpr int kFrameTextCapacity = 32;
 
 struct FrameText {
-    char text[kFrameTextCapacity];
+    char text[kFrameTextCapacity];  // NUL-terminated
+    int length;                     // of the text, the NUL not counted
 };
 
 // rate x seconds + firstFrame, each step rounded to a double. The first-frame
@@ -16,7 +17,8 @@ struct FrameText {
 double ComputeFrameValue(const TimeFields& fields, double rate, int firstFrame);
 
 // The value as "%.3f" renders it in the C locale, whatever the process locale
-// or platform. A value whose text would not fit yields an empty text.
+// or platform: the exact binary value rounded to thousandths, ties to even,
+// with integers only. A value whose text would not fit yields an empty text.
 FrameText FormatFrameValue(double frameValue);
 
 #endif
