@@ -53,12 +53,19 @@ public:
         : options_(options), output_(output) {}
 
     void Convert(const char* timeText) {
-        const ConversionOutcome outcome =
-            RunConversion(timeText, options_.rateIndex, options_.firstFrameZero);
-        if (outcome.ok()) {
-            output_.AppendLine("", outcome.result.text);
+        // The frame text is written straight into the output, its line
+        // ending after it.
+        char* room = output_.Reserve(kFrameTextCapacity + 1);
+        char discarded[kFrameTextCapacity];
+        int length = 0;
+        const char* error = RunConversionInto(timeText, options_.rateIndex, options_.firstFrameZero,
+                                              room != nullptr ? room : discarded, &length);
+        if (error == nullptr) {
+            if (room == nullptr) return;  // the output has failed already
+            room[length] = '\n';
+            output_.Commit(static_cast<std::size_t>(length) + 1);
         } else {
-            output_.AppendLine("error: ", outcome.errorMessage);
+            output_.AppendLine("error: ", error);
             anyFailed_ = true;
         }
     }
@@ -103,8 +110,9 @@ int main(int argc, char** argv) {
         char timeText[kTimeTextCapacity];
         for (int i = options.firstTimeArgument; i < argc; ++i) {
             // Only what fits in the time box takes part.
-            std::strncpy(timeText, argv[i], kTimeTextCapacity - 1);
-            timeText[kTimeTextCapacity - 1] = '\0';
+            const std::size_t length = strnlen(argv[i], kTimeTextCapacity - 1);
+            std::memcpy(timeText, argv[i], length);
+            timeText[length] = '\0';
             converter.Convert(timeText);
         }
     } else {

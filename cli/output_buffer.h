@@ -14,6 +14,15 @@ public:
     OutputBuffer& operator=(const OutputBuffer&) = delete;
 
     void Append(const char* text, std::size_t length);
+
+    // Room for at most length bytes (at most the capacity) at the end of the
+    // output, for a writer to fill; Commit then keeps what it wrote. The
+    // room is null after a write error.
+    char* Reserve(std::size_t length) {
+        if (capacity_ - used_ < length && !Flush()) return nullptr;
+        return buffer_.get() + used_;
+    }
+    void Commit(std::size_t length) { used_ += length; }
     void AppendLine(const char* prefix, const char* text);
     bool Flush();  // false when any write has failed
 

@@ -21,4 +21,8 @@ double ComputeFrameValue(const TimeFields& fields, double rate, int firstFrame);
 // with integers only. A value whose text would not fit yields an empty text.
 FrameText FormatFrameValue(double frameValue);
 
+// The same text written at out, which has room for kFrameTextCapacity
+// bytes; returns its length, the NUL not counted.
+int WriteFrameValue(double frameValue, char* out);
+
 #endif

@@ -110,9 +110,8 @@ int WholeNumberDigits(std::uint64_t mantissa, int exponent, char* end, char** be
 }
 
 // "whole.ddd", written in place; the whole part has at most sixteen digits.
-FrameText WholeAndThousandths(bool negative, std::uint64_t whole, unsigned decimals) {
-    FrameText result;
-    char* out = result.text;
+int WholeAndThousandths(bool negative, std::uint64_t whole, unsigned decimals, char* const text) {
+    char* out = text;
     if (negative) *out++ = '-';
     const int length = DecimalLength(whole);
     if (__builtin_expect(whole < 100000000, 1)) {
@@ -132,44 +131,46 @@ FrameText WholeAndThousandths(bool negative, std::uint64_t whole, unsigned decim
     std::memcpy(point + 1, kDigitPairs.pairs + 2 * tens, 2);
     point[3] = static_cast<char>('0' + (decimals - tens * 10));
     point[4] = '\0';
-    result.length = static_cast<int>(point + 4 - result.text);
-    return result;
+    return static_cast<int>(point + 4 - text);
 }
 
-FrameText Finish(bool negative, const char* digits, int length) {
-    FrameText result;
+int Finish(bool negative, const char* digits, int length, char* out) {
     const int total = length + (negative ? 1 : 0);
     if (total > kFrameTextCapacity - 1) {  // does not fit: an empty text
-        result.text[0] = '\0';
-        result.length = 0;
-        return result;
+        out[0] = '\0';
+        return 0;
     }
-    char* out = result.text;
     if (negative) *out++ = '-';
     std::memcpy(out, digits, static_cast<std::size_t>(length));
     out[length] = '\0';
-    result.length = total;
-    return result;
+    return total;
 }
 
 // NaN, the infinities and the whole numbers from 2^53 on, rare enough to be
 // kept out of the way of the common path.
-[[gnu::noinline, gnu::cold]] FrameText FormatRareValue(bool negative, int biasedExponent, std::uint64_t fraction) {
-    if (biasedExponent == 0x7FF) return Finish(negative, fraction != 0 ? "nan" : "inf", 3);
+[[gnu::noinline, gnu::cold]] int WriteRareValue(bool negative, int biasedExponent, std::uint64_t fraction,
+                                                char* out) {
+    if (biasedExponent == 0x7FF) return Finish(negative, fraction != 0 ? "nan" : "inf", 3, out);
     const int exponent = biasedExponent - 1075;
     // From 10^28 on the text could not fit at all.
-    if (exponent > 42) return Finish(negative, "", kFrameTextCapacity);
+    if (exponent > 42) return Finish(negative, "", kFrameTextCapacity, out);
     char buffer[48];
     char* const end = buffer + sizeof buffer;
     std::memcpy(end - 4, ".000", 4);
     char* begin = nullptr;
     const int length = WholeNumberDigits(fraction | (std::uint64_t{1} << 52), exponent, end - 4, &begin);
-    return Finish(negative, begin, length + 4);
+    return Finish(negative, begin, length + 4, out);
 }
 
 }  // namespace
 
 FrameText FormatFrameValue(double frameValue) {
+    FrameText result;
+    result.length = WriteFrameValue(frameValue, result.text);
+    return result;
+}
+
+int WriteFrameValue(double frameValue, char* out) {
     std::uint64_t bits;
     std::memcpy(&bits, &frameValue, sizeof bits);
     const bool negative = (bits >> 63) != 0;
@@ -177,7 +178,7 @@ FrameText FormatFrameValue(double frameValue) {
     const std::uint64_t fraction = bits & ((std::uint64_t{1} << 52) - 1);
     // Every frame value a conversion gives is below 2^53 (biased exponent
     // 1075 and under), where the value is mantissa x 2^-shift.
-    if (__builtin_expect(biasedExponent > 1075, 0)) return FormatRareValue(negative, biasedExponent, fraction);
+    if (__builtin_expect(biasedExponent > 1075, 0)) return WriteRareValue(negative, biasedExponent, fraction, out);
     const std::uint64_t mantissa = biasedExponent == 0 ? fraction : fraction | (std::uint64_t{1} << 52);
     const int shift = 1075 - (biasedExponent == 0 ? 1 : biasedExponent);
     // The digits of the whole part start from its exact value, a shift,
@@ -190,5 +191,5 @@ FrameText FormatFrameValue(double frameValue) {
         whole += 1;
         decimals -= 1000;
     }
-    return WholeAndThousandths(negative, whole, static_cast<unsigned>(decimals));
+    return WholeAndThousandths(negative, whole, static_cast<unsigned>(decimals), out);
 }

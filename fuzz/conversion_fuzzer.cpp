@@ -1,5 +1,6 @@
 // Feeds arbitrary bytes through the whole conversion and checks that every
 // outcome is a well-formed frame text or one of the known messages.
+#include <charconv>
 #include <cstddef>
 #include <cstdint>
 #include <cstdio>
@@ -64,10 +65,29 @@ void Fail(const char* what, const char* text) {
     std::abort();
 }
 
+// Any double, not only those a conversion gives: the frame text must be what
+// std::to_chars writes with three decimals, or empty where that would not fit.
+void CheckAgainstToChars(double value) {
+    char expected[kFrameTextCapacity];
+    const std::to_chars_result written =
+        std::to_chars(expected, expected + kFrameTextCapacity - 1, value, std::chars_format::fixed, 3);
+    *(written.ec == std::errc() ? written.ptr : expected) = '\0';
+    const FrameText text = FormatFrameValue(value);
+    if (std::strcmp(expected, text.text) != 0 || text.length != static_cast<int>(std::strlen(expected))) {
+        Fail("differs from to_chars", text.text);
+    }
+}
+
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     if (size == 0) return 0;
+    // Every eight bytes of the input are also a double of their own.
+    for (std::size_t offset = 0; offset + sizeof(double) <= size; offset += sizeof(double)) {
+        double value;
+        std::memcpy(&value, data + offset, sizeof value);
+        CheckAgainstToChars(value);
+    }
     // The first byte picks the rate and the first-frame button; the rest is the
     // time text, cut as the time box cuts it, in a buffer of exactly its size
     // so that any read past its NUL is caught.
