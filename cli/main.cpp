@@ -2,6 +2,7 @@
 // from the arguments or one per line of standard input, gives one line of
 // output: the frame text, or "error: " and the message the window would show.
 
+#include <cerrno>
 #include <cstdio>
 #include <cstring>
 
@@ -15,6 +16,7 @@
 #include "frame_rates.h"
 #include "line_reader.h"
 #include "output_buffer.h"
+#include "pelvoro_version.h"
 #include "time_text_parser.h"
 
 namespace {
@@ -25,26 +27,49 @@ constexpr int kStatusUsageError = 2;
 constexpr int kStandardInput = 0;
 constexpr int kStandardOutput = 1;
 
-void PrintUsage(std::FILE* stream) {
+void PrintHelp(std::FILE* stream) {
     std::fputs(
-        "usage: pelvoro-convert [--fps LABEL] [--first 0|1] [--] [TIME ...]\n"
-        "\n"
+        "Usage: pelvoro-convert [OPTION]... [--] [TIME]...\n"
         "Converts playing times such as 1:02:03.5 to frame numbers, one line of\n"
         "output for each TIME, or for each line of standard input when no TIME is\n"
         "given. A time that cannot be converted gives \"error: \" and the reason.\n"
         "\n"
-        "  --fps LABEL   the frame rate, one of:",
+        "  --fps=RATE      the frame rate, one of:",
         stream);
     for (int i = 0; i < g_frameRateCount; ++i) std::fprintf(stream, " %s", g_frameRateLabels[i]);
     std::fputs(
         "\n"
-        "                (without it no rate is selected and every time fails)\n"
-        "  --first 0|1   the number of the first frame (default 1)\n"
-        "  --help        show this text\n"
+        "                  (without it no rate is selected and every time fails)\n"
+        "  --first=0|1     the number of the first frame (default 1)\n"
+        "  -h, --help      display this help and exit\n"
+        "      --version   output version information and exit\n"
         "\n"
-        "Exit status: 0 when every time converted, 1 when any failed, 2 for a\n"
-        "usage error.\n",
+        "Options come before the times; \"--\" ends them.\n"
+        "\n"
+        "Example: pelvoro-convert --fps=29.97 0:10 prints 300.700.\n"
+        "\n"
+        "Exit status: 0 when every time converted, 1 when any failed or output\n"
+        "could not be written, 2 for a usage error.\n",
         stream);
+}
+
+void PrintVersion(std::FILE* stream) {
+    std::fputs("pelvoro-convert (Pelvoro) " PELVORO_VERSION "\n" PELVORO_COPYRIGHT "\n"
+               "License MIT: <https://opensource.org/license/mit>.\n"
+               "This is free software: you are free to change and redistribute it.\n"
+               "There is NO WARRANTY, to the extent permitted by law.\n",
+               stream);
+}
+
+// Writes a text to standard output as any other output is: a failure to
+// write it is the program's failure.
+int WriteInformation(void (*print)(std::FILE*), const char* what) {
+    print(stdout);
+    if (std::fflush(stdout) != 0 || std::ferror(stdout)) {
+        std::fprintf(stderr, "pelvoro-convert: cannot write the %s: %s\n", what, std::strerror(errno));
+        return kStatusSomeFailed;
+    }
+    return kStatusAllConverted;
 }
 
 class Converter {
@@ -89,15 +114,11 @@ int main(int argc, char** argv) {
     const ConverterOptions options = ParseConverterOptions(argc, argv);
     switch (options.action) {
     case ConverterOptions::Action::ShowHelp:
-        PrintUsage(stdout);
-        return kStatusAllConverted;
+        return WriteInformation(PrintHelp, "help");
+    case ConverterOptions::Action::ShowVersion:
+        return WriteInformation(PrintVersion, "version");
     case ConverterOptions::Action::UsageError:
-        if (options.offending != nullptr) {
-            std::fprintf(stderr, "pelvoro-convert: %s: %s\n", options.problem, options.offending);
-        } else {
-            std::fprintf(stderr, "pelvoro-convert: %s\n", options.problem);
-        }
-        PrintUsage(stderr);
+        std::fprintf(stderr, "pelvoro-convert: %s\nTry 'pelvoro-convert --help'.\n", options.problem);
         return kStatusUsageError;
     case ConverterOptions::Action::Convert:
         break;

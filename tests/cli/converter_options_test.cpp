@@ -16,7 +16,7 @@ struct OptionsCase {
     int rateIndex;
     bool firstFrameZero;
     int firstTimeArgument;
-    const char* offending;
+    const char* named;  // what the usage error's line must name
 };
 
 void PrintTo(const OptionsCase& c, std::ostream* os) { *os << c.name; }
@@ -35,12 +35,10 @@ TEST_P(ConverterOptionsTest, ReadsTheCommandLine) {
         EXPECT_EQ(options.firstTimeArgument, c.firstTimeArgument);
     }
     if (c.action == Action::UsageError) {
-        EXPECT_NE(options.problem, nullptr);
-        if (c.offending == nullptr) {
-            EXPECT_EQ(options.offending, nullptr);
-        } else {
-            EXPECT_STREQ(options.offending, c.offending);
-        }
+        ASSERT_NE(options.problem, nullptr);
+        EXPECT_NE(std::string(options.problem).find(std::string("'") + c.named + "'"), std::string::npos)
+            << options.problem;
+        EXPECT_EQ(std::string(options.problem).find('\n'), std::string::npos);  // one line
     }
 }
 
@@ -60,15 +58,19 @@ INSTANTIATE_TEST_SUITE_P(
         {"DashAloneIsATime", {"-"}, Action::Convert, kNoRateSelected, false, 1, nullptr},
         // Options end at the first time.
         {"OptionAfterTime", {"5", "--fps", "24"}, Action::Convert, kNoRateSelected, false, 1, nullptr},
+        {"ValuesAfterAnEqualsSign", {"--fps=29.97", "--first=0", "0:10"}, Action::Convert, 2, true, 3, nullptr},
         {"Help", {"--fps", "24", "--help"}, Action::ShowHelp, 0, false, 0, nullptr},
+        {"ShortHelp", {"-h"}, Action::ShowHelp, 0, false, 0, nullptr},
+        {"Version", {"--version", "5"}, Action::ShowVersion, 0, false, 0, nullptr},
         {"UnknownOption", {"--rate", "24"}, Action::UsageError, 0, false, 0, "--rate"},
+        {"UnknownOptionWithValue", {"--rate=24"}, Action::UsageError, 0, false, 0, "--rate=24"},
         {"NegativeTimeLooksLikeOption", {"-5"}, Action::UsageError, 0, false, 0, "-5"},
         {"RateByValueNotLabel", {"--fps", "24.0"}, Action::UsageError, 0, false, 0, "24.0"},
-        {"RatioIsNoLabel", {"--fps", "30000/1001"}, Action::UsageError, 0, false, 0, "30000/1001"},
-        {"FpsWithoutValue", {"--fps"}, Action::UsageError, 0, false, 0, nullptr},
+        {"RatioIsNoLabel", {"--fps=30000/1001"}, Action::UsageError, 0, false, 0, "30000/1001"},
+        {"FpsWithoutValue", {"--fps"}, Action::UsageError, 0, false, 0, "--fps"},
         {"FirstTwo", {"--first", "2"}, Action::UsageError, 0, false, 0, "2"},
         {"FirstEmpty", {"--first", ""}, Action::UsageError, 0, false, 0, ""},
-        {"FirstWithoutValue", {"--first"}, Action::UsageError, 0, false, 0, nullptr},
+        {"FirstWithoutValue", {"--first"}, Action::UsageError, 0, false, 0, "--first"},
     }),
     [](const ::testing::TestParamInfo<OptionsCase>& info) { return info.param.name; });
 

@@ -44,16 +44,37 @@ check cut-at-199 0 '121.000' '' -- --fps 24 "$long_ok"
 long_bad="5$(printf '%0198d' 0)x"
 check cut-keeps-8-digit-error 1 'error: syntax error (1): too long strings' '' -- --fps 24 "$long_bad"
 
+check equals-sign-values 0 $'299.700' '' -- --fps=29.97 --first=0 0:10
+
 help=$("$convert" --help)
-if [[ $? -ne 0 || "$help" != usage:* || "$help" != *"23.976 24 29.97 30 59.94 60 119.88 120"* ]]; then
+if [[ $? -ne 0 || "$help" != Usage:* || "$help" != *"23.976 24 29.97 30 59.94 60 119.88 120"* ]]; then
     echo "FAIL help: --help must print the usage with the eight labels to stdout"
     failures=$((failures + 1))
 fi
-usage=$("$convert" --fps 25 2>&1 >/dev/null)
-if [[ "$usage" != *"25"* || "$usage" != *"119.88"* ]]; then
-    echo "FAIL usage-text: a usage error names the argument and lists the labels on stderr"
+[[ "$("$convert" -h)" == "$help" ]] || { echo "FAIL short-help: -h must print the same help"; failures=$((failures + 1)); }
+version=$("$convert" --version)
+if [[ $? -ne 0 || "$version" != "pelvoro-convert (Pelvoro) "[0-9]* ]]; then
+    echo "FAIL version: --version must name the program and its version: '$version'"
     failures=$((failures + 1))
 fi
+
+# A usage error: one line naming what is wrong, then where to look, on
+# standard error, nothing on standard output, status 2.
+for args in "--speed 5" "--fps 25 5" "--fps=25" "--first 2 5" "--fps"; do
+    # shellcheck disable=SC2086
+    out=$("$convert" $args 2>/dev/null)
+    status=$?
+    # shellcheck disable=SC2086
+    err=$("$convert" $args 2>&1 >/dev/null)
+    named=${args#--}; named=${named%% *}; named=${named#*=}
+    [[ "$args" == "--first 2 5" ]] && named=2
+    [[ "$args" == "--fps 25 5" ]] && named=25
+    if [[ $status -ne 2 || -n "$out" || $(printf '%s\n' "$err" | wc -l) -ne 2 || "$err" != *"$named"* ||
+          "$err" != *$'\n'"Try 'pelvoro-convert --help'." ]]; then
+        printf 'FAIL usage %s: status %s, stderr:\n%s\n' "$args" "$status" "$err"
+        failures=$((failures + 1))
+    fi
+done
 
 # A very long input is read through a fixed buffer: the result count matches.
 lines=$(yes '1:02:03.5' | head -n 300000 | "$convert" --fps 59.94 | grep -c '^223187\.590$')
@@ -63,10 +84,17 @@ if [[ $lines -ne 300000 ]]; then
 fi
 
 if [[ -w /dev/full ]]; then
-    if echo 5 | "$convert" --fps 24 >/dev/full 2>/dev/null; then
-        echo "FAIL write-error: a failed write must not exit 0"
-        failures=$((failures + 1))
-    fi
+    for args in "--fps 24" "--help" "--version"; do
+        # shellcheck disable=SC2086
+        echo 5 | "$convert" $args >/dev/full 2>/dev/null
+        status=$?
+        # shellcheck disable=SC2086
+        err=$(echo 5 | "$convert" $args 2>&1 >/dev/full)
+        if [[ $status -ne 1 || "$err" != "pelvoro-convert: cannot write"* ]]; then
+            echo "FAIL write-error $args: a failed write must say so and exit 1 (status $status: $err)"
+            failures=$((failures + 1))
+        fi
+    done
 fi
 
 echo "$failures failures"
