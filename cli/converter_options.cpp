@@ -40,15 +40,9 @@ ConverterOptions UsageError(ConverterOptions options, const char* format, const 
     return options;
 }
 
-// getopt keeps its place in static state: start it afresh for each parse.
-void RestartGetopt() {
-#ifdef __GLIBC__
-    optind = 0;
-#else
-    optreset = 1;
-    optind = 1;
-#endif
-}
+// getopt keeps its place in static state: an optind of 0 starts it afresh,
+// in glibc's getopt and in the BSD one MinGW has alike.
+void RestartGetopt() { optind = 0; }
 
 }  // namespace
 

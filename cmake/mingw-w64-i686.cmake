@@ -3,9 +3,11 @@ set(CMAKE_SYSTEM_NAME Windows)
 set(CMAKE_SYSTEM_PROCESSOR x86)
 
 set(PELVORO_MINGW_PREFIX i686-w64-mingw32)
-set(CMAKE_C_COMPILER ${PELVORO_MINGW_PREFIX}-gcc)
-# The posix thread model flavour is the one whose libstdc++ is complete.
-find_program(PELVORO_MINGW_CXX NAMES ${PELVORO_MINGW_PREFIX}-g++-posix ${PELVORO_MINGW_PREFIX}-g++ REQUIRED)
+find_program(PELVORO_MINGW_CC NAMES ${PELVORO_MINGW_PREFIX}-gcc-win32 REQUIRED)
+set(CMAKE_C_COMPILER ${PELVORO_MINGW_CC})
+# The win32 thread model: nothing here needs std::thread, and the posix one
+# brings a threads runtime that imports functions Windows XP does not have.
+find_program(PELVORO_MINGW_CXX NAMES ${PELVORO_MINGW_PREFIX}-g++-win32 REQUIRED)
 set(CMAKE_CXX_COMPILER ${PELVORO_MINGW_CXX})
 set(CMAKE_RC_COMPILER ${PELVORO_MINGW_PREFIX}-windres)
 

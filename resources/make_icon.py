@@ -2,7 +2,9 @@
 """Draws Pelvoro's icon: a strip of film with a clock hand on its middle frame.
 
 Writes pelvoro.ico (one 32 x 32 image, 256 colours, for the Windows program
-file) and pelvoro.png (the same picture for the Linux desktop).
+file) and, for the Linux desktop, the same picture as pelvoro-32.png,
+pelvoro-48.png and pelvoro-256.png, as pelvoro.svg, and as program_icon.cpp,
+the pixels the program's window shows as its icon.
 Usage: make_icon.py [OUTPUT-DIRECTORY]
 """
 import math
@@ -82,7 +84,13 @@ def ico_bytes(pixels):
     return directory + entry + image
 
 
+def scaled(pixels, size):
+    """The picture at another size, each pixel taken from the one it covers."""
+    return [[pixels[y * SIZE // size][x * SIZE // size] for x in range(size)] for y in range(size)]
+
+
 def png_bytes(pixels):
+    size = len(pixels)
     raw = bytearray()
     for row in pixels:
         raw.append(0)
@@ -92,9 +100,45 @@ def png_bytes(pixels):
     def chunk(kind, data):
         return struct.pack(">I", len(data)) + kind + data + struct.pack(">I", zlib.crc32(kind + data))
 
-    ihdr = struct.pack(">IIBBBBB", SIZE, SIZE, 8, 6, 0, 0, 0)
+    ihdr = struct.pack(">IIBBBBB", size, size, 8, 6, 0, 0, 0)
     return (b"\x89PNG\r\n\x1a\n" + chunk(b"IHDR", ihdr) + chunk(b"IDAT", zlib.compress(bytes(raw), 9))
             + chunk(b"IEND", b""))
+
+
+def svg_text(pixels):
+    """The picture as squares on a 32-unit grid, a run of one colour per rectangle."""
+    rects = []
+    for y, row in enumerate(pixels):
+        x = 0
+        while x < SIZE:
+            colour = row[x]
+            end = x
+            while end < SIZE and row[end] == colour:
+                end += 1
+            if colour is not None:
+                rects.append('  <rect x="%d" y="%d" width="%d" height="1" fill="#%02x%02x%02x"/>'
+                             % (x, y, end - x, *colour))
+            x = end
+    return ('<svg xmlns="http://www.w3.org/2000/svg" width="256" height="256" viewBox="0 0 32 32"'
+            ' shape-rendering="crispEdges">\n  <title>Pelvoro</title>\n' + "\n".join(rects) + "\n</svg>\n")
+
+
+def program_icon_source(pixels):
+    """The window icon of the Linux program: RGBA rows, top first."""
+    size = len(pixels)
+    values = []
+    for row in pixels:
+        for c in row:
+            values.extend((0, 0, 0, 0) if c is None else (*c, 255))
+    lines = []
+    for i in range(0, len(values), 16):
+        lines.append("    " + ", ".join("%d" % v for v in values[i:i + 16]) + ",")
+    return ("// Drawn by make_icon.py: do not edit.\n"
+            "#include \"program_icon.h\"\n\n"
+            "namespace {\n\n"
+            "const unsigned char kPixels[%d] = {\n%s\n};\n\n"
+            "}  // namespace\n\n"
+            "const ProgramIcon g_programIcon = {%d, %d, kPixels};\n" % (len(values), "\n".join(lines), size, size))
 
 
 def main():
@@ -102,8 +146,13 @@ def main():
     pixels = draw()
     with open(os.path.join(out, "pelvoro.ico"), "wb") as f:
         f.write(ico_bytes(pixels))
-    with open(os.path.join(out, "pelvoro.png"), "wb") as f:
-        f.write(png_bytes(pixels))
+    for size in (32, 48, 256):
+        with open(os.path.join(out, "pelvoro-%d.png" % size), "wb") as f:
+            f.write(png_bytes(scaled(pixels, size)))
+    with open(os.path.join(out, "pelvoro.svg"), "w") as f:
+        f.write(svg_text(pixels))
+    with open(os.path.join(out, "program_icon.cpp"), "w") as f:
+        f.write(program_icon_source(scaled(pixels, 48)))
 
 
 if __name__ == "__main__":

@@ -5,7 +5,7 @@ set -eu
 
 run_packages=(cmake ninja-build g++ libfltk1.3-dev)
 test_packages=("${run_packages[@]}" googletest libgtest-dev libbenchmark-dev clang libclang-rt-14-dev
-               g++-mingw-w64-i686 binutils-mingw-w64-i686 xvfb xdotool xclip imagemagick bc time
+               g++-mingw-w64-i686-win32 binutils-mingw-w64-i686 xvfb xdotool xclip imagemagick bc time
                python3 valgrind x11-utils openbox wmctrl icoutils libxdamage-dev dpkg-dev
                wine wine32:i386)
 

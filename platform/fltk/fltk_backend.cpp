@@ -49,7 +49,7 @@ int DispatchEvent(int event, Fl_Window* window) {
 
 }  // namespace
 
-FltkBackend::FltkBackend() {
+FltkBackend::FltkBackend(const char* programName) : programName_(programName) {
     const COLORREF face = GetSysColor(COLOR_BTNFACE);
     Fl::background(GetRValue(face), GetGValue(face), GetBValue(face));
     Fl::visible_focus(1);
@@ -75,7 +75,7 @@ void FltkBackend::CreateWidget(HWND window) {
             return true;
         }();
         (void)keyboardReady;
-        window->widget = new TopLevelWindow(window);
+        window->widget = new TopLevelWindow(window, programName_);
         return;
     }
     // Controls live in their top-level window, at client coordinates.

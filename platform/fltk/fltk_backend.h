@@ -6,7 +6,9 @@
 // Puts the window records on screen with FLTK 1.3 widgets.
 class FltkBackend : public WindowBackend {
 public:
-    FltkBackend();
+    // The program's name is what the window manager knows its windows by;
+    // without one, the window class's name stands in.
+    explicit FltkBackend(const char* programName = nullptr);
     ~FltkBackend() override;
 
     void CreateWidget(HWND window) override;
@@ -29,6 +31,9 @@ public:
     void RequestClipboardText(HWND edit) override;
     int RunMessageBox(HWND owner, const char* text, const char* caption, UINT type) override;
     bool WaitForEvents() override;
+
+private:
+    const char* programName_;
 };
 
 #endif

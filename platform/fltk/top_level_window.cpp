@@ -5,11 +5,11 @@
 
 #include "window_records.h"
 
-TopLevelWindow::TopLevelWindow(HWND window)
+TopLevelWindow::TopLevelWindow(HWND window, const char* xclass)
     : Fl_Double_Window(window->width, window->height), fixedSize_((window->style & WS_THICKFRAME) == 0) {
     end();  // controls are added explicitly, never by construction order
     user_data(window);
-    xclass(window->windowClass->name.c_str());
+    this->xclass(xclass != nullptr ? xclass : window->windowClass->name.c_str());
     copy_label(window->text.c_str());
     if (window->x != CW_USEDEFAULT) position(window->x, window->y);
     if (fixedSize_) size_range(w(), h(), w(), h());

@@ -10,7 +10,9 @@
 // was created with unless its style has a sizing border.
 class TopLevelWindow : public Fl_Double_Window {
 public:
-    explicit TopLevelWindow(HWND window);
+    // xclass: what the window manager knows the window by (its WM_CLASS);
+    // null for the window class's name.
+    TopLevelWindow(HWND window, const char* xclass);
 
     HWND window() const { return static_cast<HWND>(user_data()); }
     void show() override;
