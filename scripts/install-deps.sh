@@ -7,7 +7,7 @@ run_packages=(cmake ninja-build g++ libfltk1.3-dev)
 test_packages=("${run_packages[@]}" googletest libgtest-dev libbenchmark-dev clang libclang-rt-14-dev
                g++-mingw-w64-i686-win32 binutils-mingw-w64-i686 xvfb xdotool xclip imagemagick bc time
                python3 valgrind x11-utils openbox wmctrl icoutils libxdamage-dev dpkg-dev
-               wine wine32:i386)
+               wine wine32:i386 debhelper lintian scdoc desktop-file-utils appstream unzip file)
 
 case "${1:-}" in
 run) wanted=("${run_packages[@]}") ;;

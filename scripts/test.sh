@@ -29,9 +29,8 @@ cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=Release -DPELVORO_WARNINGS_AS_ER
 cmake --build build
 (cd build && ctest --output-on-failure -j "$(nproc)")
 
-step "Debian package"
-(cd build && cpack -G DEB >/dev/null)
-tests/packaging/check_debian_package.sh build/pelvoro_*_amd64.deb
+step "Debian package, built by dpkg-buildpackage from a clean checkout"
+tests/packaging/check_debian_package.sh build/debian
 
 step "Sanitizer build (ASan, UBSan) and tests"
 CC=clang CXX=clang++ cmake -S . -B build-sanitize -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
@@ -56,8 +55,12 @@ step "Windows cross-build (i686, static)"
 cmake -S . -B build-windows -G Ninja --toolchain cmake/mingw-w64-i686.cmake \
     -DCMAKE_BUILD_TYPE=Release -DPELVORO_WARNINGS_AS_ERRORS=ON
 cmake --build build-windows
+version=$(sed -n 's/^project(Pelvoro VERSION \([0-9.]*\).*/\1/p' CMakeLists.txt)
+PELVORO_VERSION=$version tests/windows/check_windows_program.sh --window build-windows/window/pelvoro.exe
+PELVORO_VERSION=$version tests/windows/check_windows_program.sh build-windows/cli/pelvoro-convert.exe
+(cd build-windows && cpack -G ZIP >/dev/null)
+tests/windows/check_windows_zip.sh "build-windows/pelvoro-$version-win32.zip"
 tests/windows/compare_converter_under_wine.sh build/cli/pelvoro-convert build-windows/cli/pelvoro-convert.exe
-tests/windows/check_windows_program.sh build-windows/window/pelvoro.exe
 
 step "The Windows window under Wine, driven as a user drives it"
 mkdir -p build-windows/artifacts

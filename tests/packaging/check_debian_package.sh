@@ -63,7 +63,6 @@ hints=$(desktop-file-validate --no-hints /usr/share/applications/pelvoro.desktop
 [[ -z "$hints" ]] || fail "desktop-file-validate: $hints"
 appstreamcli validate --no-net /usr/share/metainfo/org.pelvoro.pelvoro.metainfo.xml >/dev/null \
     || fail "appstreamcli validate fails"
-man -w pelvoro-convert >/dev/null 2>&1 || fail "no manual page for pelvoro-convert"
 
 source scripts/xvfb.sh
 start_private_xvfb
