@@ -11,6 +11,7 @@
 #include <string>
 
 #include "fltk_backend.h"
+#include "key_script.h"
 #include "window_records.h"
 #include "window_system_testing.h"
 
@@ -81,20 +82,6 @@ protected:
         Fl::handle(FL_RELEASE, window);
         Fl::e_state = 0;
         PumpMessages();
-    }
-
-    // What the program's message loop does with what is waiting, short of
-    // the quit message, which stays for the test to read.
-    static void PumpMessages() {
-        MSG message;
-        while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
-            if (message.message == WM_QUIT) {
-                PostQuitMessage(static_cast<int>(message.wParam));
-                return;
-            }
-            TranslateMessage(&message);
-            DispatchMessageA(&message);
-        }
     }
 
     std::vector<MessageBoxCall> messageBoxes_;
