@@ -5,37 +5,45 @@
 #include <cstdio>
 #include <cstring>
 
-#include "conversion_request.h"
-#include "frame_rates.h"
-
 namespace {
 
-enum OptionCode { kFps = 256, kFirst, kVersion };
+enum OptionCode { kFps = 256, kFirst, kFrom, kTo, kDropFrame, kVersion };
 
 const option kLongOptions[] = {
     {"fps", required_argument, nullptr, kFps},
     {"first", required_argument, nullptr, kFirst},
+    {"from", required_argument, nullptr, kFrom},
+    {"to", required_argument, nullptr, kTo},
+    {"drop-frame", no_argument, nullptr, kDropFrame},
     {"help", no_argument, nullptr, 'h'},
     {"version", no_argument, nullptr, kVersion},
     {nullptr, 0, nullptr, 0},
 };
 
-// "+": stop at the first time, so that a time is never taken for an
+// "+": stop at the first value, so that a value is never taken for an
 // option; ":": report a missing value apart from an unknown option.
 constexpr char kShortOptions[] = "+:h";
 
-int FindRateLabel(const char* label) {
-    for (int i = 0; i < g_frameRateCount; ++i) {
-        if (std::strcmp(g_frameRateLabels[i], label) == 0) return i;
+const char* const kNotationNames[] = {"time", "frame", "timecode"};
+
+bool FindNotation(const char* name, Notation* notation) {
+    for (int i = 0; i < 3; ++i) {
+        if (std::strcmp(kNotationNames[i], name) == 0) {
+            *notation = static_cast<Notation>(i);
+            return true;
+        }
     }
-    return kNoRateSelected;
+    return false;
 }
+
+const char* NameOf(Notation notation) { return kNotationNames[static_cast<int>(notation)]; }
 
 char g_problem[320];
 
-ConverterOptions UsageError(ConverterOptions options, const char* format, const char* subject) {
+ConverterOptions UsageError(ConverterOptions options, const char* format, const char* subject,
+                            const char* more = "") {
     options.action = ConverterOptions::Action::UsageError;
-    std::snprintf(g_problem, sizeof g_problem, format, subject);
+    std::snprintf(g_problem, sizeof g_problem, format, subject, more);
     options.problem = g_problem;
     return options;
 }
@@ -44,10 +52,31 @@ ConverterOptions UsageError(ConverterOptions options, const char* format, const 
 // in glibc's getopt and in the BSD one MinGW has alike.
 void RestartGetopt() { optind = 0; }
 
+// What the options ask for together, once all are read.
+ConverterOptions CheckTogether(ConverterOptions options, const char* rateText) {
+    const bool timecode = options.from == Notation::Timecode || options.to == Notation::Timecode;
+    const bool timeToTimeOrFrame = options.from == Notation::Time && options.to != Notation::Timecode;
+    if (!options.haveRate && !timeToTimeOrFrame) {
+        return UsageError(options, "converting from '%s' to '%s' needs --fps", NameOf(options.from), NameOf(options.to));
+    }
+    if (timecode && !options.rate.timecode) {
+        return UsageError(options, "the rate '%s' counts no timecode: it must be within 0.2%% of a whole number",
+                          rateText);
+    }
+    if (options.dropFrame && options.to != Notation::Timecode) {
+        return UsageError(options, "--drop-frame is for timecode output, not '%s'%s", NameOf(options.to));
+    }
+    if (options.dropFrame && !options.rate.dropFrame) {
+        return UsageError(options, "the rate '%s' has no drop-frame counting%s", rateText);
+    }
+    return options;
+}
+
 }  // namespace
 
 ConverterOptions ParseConverterOptions(int argc, const char* const* argv) {
     ConverterOptions options;
+    const char* rateText = "";
     RestartGetopt();
     opterr = 0;  // the messages are ours, the same on every platform
     // getopt_long does not change argv when it stops at the first non-option.
@@ -64,16 +93,26 @@ ConverterOptions ParseConverterOptions(int argc, const char* const* argv) {
             options.action = ConverterOptions::Action::ShowVersion;
             return options;
         case kFps:
-            options.rateIndex = FindRateLabel(optarg);
-            if (options.rateIndex == kNoRateSelected) {
-                return UsageError(options, "'%s' is not one of the rates of --fps", optarg);
+            if (const char* problem = ParseExactRate(optarg, &options.rate)) {
+                return UsageError(options, "'%s' %s", optarg, problem);
             }
+            options.haveRate = true;
+            rateText = optarg;
             break;
         case kFirst:
             if (std::strcmp(optarg, "0") != 0 && std::strcmp(optarg, "1") != 0) {
                 return UsageError(options, "--first takes 0 or 1, not '%s'", optarg);
             }
             options.firstFrameZero = optarg[0] == '0';
+            break;
+        case kFrom:
+        case kTo:
+            if (!FindNotation(optarg, code == kFrom ? &options.from : &options.to)) {
+                return UsageError(options, "'%s' is not time, frame or timecode", optarg);
+            }
+            break;
+        case kDropFrame:
+            options.dropFrame = true;
             break;
         case ':':
             return UsageError(options, "option '%s' needs a value", argv[optind - 1]);
@@ -89,5 +128,15 @@ ConverterOptions ParseConverterOptions(int argc, const char* const* argv) {
         }
     }
     options.firstTimeArgument = optind;
-    return options;
+    return CheckTogether(options, rateText);
+}
+
+NotationRequest RequestOf(const ConverterOptions& options) {
+    NotationRequest request;
+    request.from = options.from;
+    request.to = options.to;
+    request.rate = options.haveRate ? &options.rate : nullptr;
+    request.firstFrame = options.firstFrameZero ? 0 : 1;
+    request.dropFrameOutput = options.dropFrame;
+    return request;
 }

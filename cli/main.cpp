@@ -1,23 +1,28 @@
-// pelvoro-convert: the window's convert command for scripts. Each time text,
+// pelvoro-convert: the window's convert command for scripts, and the other
+// directions between playing time, frame number and timecode. Each value,
 // from the arguments or one per line of standard input, gives one line of
-// output: the frame text, or "error: " and the message the window would show.
+// output: the converted value, or "error: " and the message.
 
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
+#include <initializer_list>
 
 #ifdef _WIN32
 #include <fcntl.h>
 #include <io.h>
 #endif
 
-#include "conversion_request.h"
 #include "converter_options.h"
+#include "frame_computation.h"
+#include "frame_notation.h"
 #include "frame_rates.h"
 #include "line_reader.h"
 #include "output_buffer.h"
 #include "pelvoro_version.h"
+#include "notation_conversion.h"
 #include "time_text_parser.h"
+#include "timecode.h"
 
 namespace {
 
@@ -29,26 +34,58 @@ constexpr int kStandardOutput = 1;
 
 void PrintHelp(std::FILE* stream) {
     std::fputs(
-        "Usage: pelvoro-convert [OPTION]... [--] [TIME]...\n"
-        "Converts playing times such as 1:02:03.5 to frame numbers, one line of\n"
-        "output for each TIME, or for each line of standard input when no TIME is\n"
-        "given. A time that cannot be converted gives \"error: \" and the reason.\n"
+        "Usage: pelvoro-convert [OPTION]... [--] [VALUE]...\n"
+        "Converts between playing times, frame numbers and SMPTE timecode, one line\n"
+        "of output for each VALUE, or for each line of standard input when no VALUE\n"
+        "is given. A value that cannot be converted gives \"error: \" and the reason.\n"
         "\n"
-        "  --fps=RATE      the frame rate, one of:",
+        "  --fps=RATE        the frame rate: one of the window's",
         stream);
     for (int i = 0; i < g_frameRateCount; ++i) std::fprintf(stream, " %s", g_frameRateLabels[i]);
     std::fputs(
+        ",\n"
+        "                    any rate with at most six decimals, or a ratio such as\n"
+        "                    24000/1001; from 1 to 1000. Without it no rate is\n"
+        "                    selected, and a time to frame conversion fails as in\n"
+        "                    the window; other conversions but time to time need it\n"
+        "  --first=0|1       the number of the first frame (default 1)\n"
+        "  --from=KIND       what the values are: time (default), frame or timecode\n"
+        "  --to=KIND         what to make of them: frame (default), time or timecode\n"
+        "  --drop-frame      write timecode in drop-frame counting (29.97, 59.94)\n"
+        "  -h, --help        display this help and exit\n"
+        "      --version     output version information and exit\n"
         "\n"
-        "                  (without it no rate is selected and every time fails)\n"
-        "  --first=0|1     the number of the first frame (default 1)\n"
-        "  -h, --help      display this help and exit\n"
-        "      --version   output version information and exit\n"
+        "A time is hours:minutes:seconds.fraction (1:02:03.5; the hours, or hours and\n"
+        "minutes, may be left out) and is written H:MM:SS.mmm. A frame is up to nine\n"
+        "digits with up to three decimals (300.7). A timecode is HH:MM:SS:FF, or\n"
+        "HH:MM:SS;FF for drop-frame counting, at a rate within 0.2% of a whole number.\n"
+        "Only time to frame computes in floating point, as the window does; every\n"
+        "other direction is exact. Options come before the values; \"--\" ends them.\n"
         "\n"
-        "Options come before the times; \"--\" ends them.\n"
+        "Examples:\n"
+        "  pelvoro-convert --fps=29.97 0:10                          300.700\n"
+        "  pelvoro-convert --to=time 0:75:99                         1:16:39.000\n"
+        "  pelvoro-convert --fps=24000/1001 --from=frame --to=time 86401\n"
+        "                                                            1:00:03.600\n"
+        "  pelvoro-convert --fps=29.97 --to=timecode --drop-frame 1:00.061\n"
+        "                                                            00:01:00;02\n"
+        "  pelvoro-convert --fps=29.97 --from=frame --to=timecode --drop-frame 17983\n"
+        "                                                            00:10:00;00\n"
+        "  pelvoro-convert --fps=29.97 --from=timecode 01:00:00;00   107893.000\n"
+        "  pelvoro-convert --fps=25 --from=timecode --to=time 00:00:01:12\n"
+        "                                                            0:00:01.480\n"
+        "  pelvoro-convert --fps=29.97 --from=timecode --to=timecode 00:10:00;00\n"
+        "                                                            00:09:59:12\n"
         "\n"
-        "Example: pelvoro-convert --fps=29.97 0:10 prints 300.700.\n"
+        "Messages, besides the window's for a time:\n",
+        stream);
+    for (const char* message : {kNotAFrameNumber, kFrameTooLarge, kFrameBeforeFirst, kNotATimecode, kTimecodeAbove59,
+                                kTimecodeFramesTooMany, kTimecodeNoDropFrame, kTimecodeSkipped}) {
+        std::fprintf(stream, "  %s\n", message);
+    }
+    std::fputs(
         "\n"
-        "Exit status: 0 when every time converted, 1 when any failed or output\n"
+        "Exit status: 0 when every value converted, 1 when any failed or output\n"
         "could not be written, 2 for a usage error.\n",
         stream);
 }
@@ -75,7 +112,7 @@ int WriteInformation(void (*print)(std::FILE*), const char* what) {
 class Converter {
 public:
     Converter(const ConverterOptions& options, OutputBuffer& output)
-        : options_(options), output_(output) {}
+        : request_(RequestOf(options)), output_(output) {}
 
     void Convert(const char* timeText) {
         // The frame text is written straight into the output, its line
@@ -83,8 +120,7 @@ public:
         char* room = output_.Reserve(kFrameTextCapacity + 1);
         char discarded[kFrameTextCapacity];
         int length = 0;
-        const char* error = RunConversionInto(timeText, options_.rateIndex, options_.firstFrameZero,
-                                              room != nullptr ? room : discarded, &length);
+        const char* error = ConvertNotation(timeText, request_, room != nullptr ? room : discarded, &length);
         if (error == nullptr) {
             if (room == nullptr) return;  // the output has failed already
             room[length] = '\n';
@@ -98,7 +134,7 @@ public:
     bool anyFailed() const { return anyFailed_; }
 
 private:
-    const ConverterOptions& options_;
+    const NotationRequest request_;
     OutputBuffer& output_;
     bool anyFailed_ = false;
 };

@@ -35,7 +35,7 @@ check empty-line-is-a-text 1 $'121.000\nerror: syntax error (0): the first chara
     '5\n\n6\n' -- --fps 24
 check double-dash 1 $'error: syntax error (0): the first character is not number' '' -- --fps 24 -- --first
 check usage-unknown-option 2 '' '' -- --speed 24 5
-check usage-bad-label 2 '' '' -- --fps 29.976 5
+check usage-bad-rate 2 '' '' -- --fps 29.9761234 5
 check usage-bad-first 2 '' '' -- --first 2 5
 
 # Only the first 199 bytes of a text take part: the tail here would fail.
@@ -45,6 +45,36 @@ long_bad="5$(printf '%0198d' 0)x"
 check cut-keeps-8-digit-error 1 'error: syntax error (1): too long strings' '' -- --fps 24 "$long_bad"
 
 check equals-sign-values 0 $'299.700' '' -- --fps=29.97 --first=0 0:10
+
+# Every direction, from the arguments and from standard input alike.
+check time-to-time 0 $'0:00:10.000\n1:16:39.000' '' -- --to=time 0:10 0:75:99
+check time-to-timecode 0 $'00:00:04:03\n00:01:00:01' '4.1\n1:00.061\n' -- --fps=30 --to=timecode
+check time-to-timecode-df 0 $'00:01:00;02' '1:00.061\n' -- --fps=29.97 --to=timecode --drop-frame
+check frame-to-time 0 $'0:00:10.000\n0:00:00.000' '' -- --fps=29.97 --from=frame --to=time 300.7 1
+check frame-to-timecode 0 $'00:10:00;00' '' -- --fps=30000/1001 --from=frame --to=timecode --drop-frame 17983
+check frame-to-frame 0 $'300.700' '' -- --fps=24 --from=frame 300.7
+check timecode-to-frame 1 $'107892.000\nerror: timecode error: a frame number that drop-frame counting skips' \
+    '' -- --fps=29.97 --from=timecode --first=0 '01:00:00;00' '00:01:00;00'
+check timecode-to-time 0 $'1:00:03.600' '' -- --fps=24000/1001 --from=timecode --to=time 01:00:00:00
+check timecode-to-timecode 0 $'01:00:00;00' '' -- --fps=29.97 --from=timecode --to=timecode --drop-frame 00:59:56:12
+check frame-before-first 1 'error: frame error: before the first frame' '' -- --fps=24 --from=frame --to=time 0.5
+check needs-a-rate 2 '' '' -- --from=timecode 00:00:00:00
+
+# The help's examples are what the program does.
+help=$("$convert" --help)
+examples=$(awk '/^Examples:/ { on = 1; next } on && /^$/ { exit } on' <<<"$help" | awk '
+    /^  pelvoro-convert/ { if (command != "") print command "|" ""; command = $0; n = split($0, parts, "   +");
+                           if (n > 1) { print parts[1] "|" parts[n]; command = "" }; next }
+    { sub(/^ +/, ""); print command "|" $0; command = "" }')
+count=0
+while IFS='|' read -r command expected; do
+    command=${command#  }
+    words=(${command})
+    got=$("$convert" "${words[@]:1}" 2>&1)
+    count=$((count + 1))
+    [[ "$got" == "$expected" ]] || { echo "FAIL help example '$command' gives '$got', not '$expected'"; failures=$((failures + 1)); }
+done <<<"$examples"
+((count >= 8)) || { echo "FAIL only $count examples read from the help"; failures=$((failures + 1)); }
 
 help=$("$convert" --help)
 if [[ $? -ne 0 || "$help" != Usage:* || "$help" != *"23.976 24 29.97 30 59.94 60 119.88 120"* ]]; then
@@ -60,7 +90,7 @@ fi
 
 # A usage error: one line naming what is wrong, then where to look, on
 # standard error, nothing on standard output, status 2.
-for args in "--speed 5" "--fps 25 5" "--fps=25" "--first 2 5" "--fps"; do
+for args in "--speed 5" "--fps 0 5" "--fps=x" "--first 2 5" "--fps" "--from=seconds"; do
     # shellcheck disable=SC2086
     out=$("$convert" $args 2>/dev/null)
     status=$?
@@ -68,7 +98,7 @@ for args in "--speed 5" "--fps 25 5" "--fps=25" "--first 2 5" "--fps"; do
     err=$("$convert" $args 2>&1 >/dev/null)
     named=${args#--}; named=${named%% *}; named=${named#*=}
     [[ "$args" == "--first 2 5" ]] && named=2
-    [[ "$args" == "--fps 25 5" ]] && named=25
+    [[ "$args" == "--fps 0 5" ]] && named=0
     if [[ $status -ne 2 || -n "$out" || $(printf '%s\n' "$err" | wc -l) -ne 2 || "$err" != *"$named"* ||
           "$err" != *$'\n'"Try 'pelvoro-convert --help'." ]]; then
         printf 'FAIL usage %s: status %s, stderr:\n%s\n' "$args" "$status" "$err"
