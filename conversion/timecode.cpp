@@ -37,7 +37,10 @@ const char* ParseTimecode(const char* text, const ExactRate& rate, Timecode* tim
     if (*cursor++ != ':' || !ReadTwoDigits(cursor, &result.seconds)) return kNotATimecode;
     const char separator = *cursor++;
     if (separator != ':' && separator != ';' && separator != '.') return kNotATimecode;
-    if (!ReadTwoDigits(cursor, &result.frames) || *cursor != '\0') return kNotATimecode;
+    if (!ReadTwoDigits(cursor, &result.frames)) return kNotATimecode;
+    // Above 100 frames a second, the frames take a third digit.
+    if (rate.nominal > 100 && IsDigit(*cursor)) result.frames = result.frames * 10 + (*cursor++ - '0');
+    if (*cursor != '\0') return kNotATimecode;
     result.dropFrame = separator != ':';
     if (result.minutes > 59 || result.seconds > 59) return kTimecodeAbove59;
     if (result.frames >= rate.nominal) return kTimecodeFramesTooMany;

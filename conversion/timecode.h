@@ -24,15 +24,16 @@ struct Timecode {
     bool dropFrame;
 };
 
-// Reads hours of one or two digits and minutes, seconds and frames of two,
-// checked against the rate; returns null, or the message.
+// Reads hours of one or two digits and minutes, seconds and frames of two
+// (frames of up to three above 100 frames a second), checked against the
+// rate; returns null, or the message.
 const char* ParseTimecode(const char* text, const ExactRate& rate, Timecode* timecode);
 
 // The frame index a timecode counts to, and the timecode of a frame index.
 std::int64_t TimecodeToIndex(const Timecode& timecode, int nominal);
 Timecode IndexToTimecode(std::int64_t index, int nominal, bool dropFrame);
 
-// Every part of two digits, the hours more where needed. Writes at most 32
+// Every part of two digits, the hours (and frames above 100) more where needed. Writes at most 32
 // bytes at out, the NUL included; returns the length.
 int WriteTimecode(const Timecode& timecode, char* out);
 
