@@ -27,6 +27,26 @@ rm -f "$input.mem"
 printf 'pelvoro-convert: %d lines in %.3f s = %.2f million lines/s, peak RSS %d KiB\n' \
     "$lines" "$best" "$(echo "$lines / $best / 1000000" | bc -l)" "$peak_kib"
 
+# Every direction, each over values of its own notation.
+values=$(mktemp)
+for from in time frame timecode; do
+    case $from in
+    time) cp "$input" "$values" ;;
+    frame) awk -v n="$lines" 'BEGIN { split("300.700 17982 1 86401.5 999999.999 5x", t, " ")
+                                      for (i = 0; i < n; i++) print t[i % 6 + 1] }' > "$values" ;;
+    timecode) awk -v n="$lines" 'BEGIN { split("00:01:00;02 01:00:00;00 00:10:00:00 12:34:56;12 00:01:00;00", t, " ")
+                                         for (i = 0; i < n; i++) print t[i % 5 + 1] }' > "$values" ;;
+    esac
+    for to in time frame timecode; do
+        start=$(date +%s.%N)
+        "$convert" --fps=29.97 --from=$from --to=$to < "$values" > /dev/null || true
+        end=$(date +%s.%N)
+        printf 'pelvoro-convert --from=%s --to=%s: %.2f million values/s\n' "$from" "$to" \
+            "$(echo "$lines / ($end - $start) / 1000000" | bc -l)"
+    done
+done
+rm -f "$values"
+
 small=$(mktemp)
 head -n $((lines / 10)) "$input" > "$small"
 /usr/bin/time -f '%M' -o "$small.mem" "$convert" --fps 29.97 < "$small" > /dev/null || true

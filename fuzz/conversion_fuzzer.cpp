@@ -6,12 +6,17 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <initializer_list>
 #include <memory>
 
 #include "conversion_request.h"
+#include "exact_rate.h"
 #include "frame_computation.h"
+#include "frame_notation.h"
 #include "frame_rates.h"
+#include "notation_conversion.h"
 #include "time_text_parser.h"
+#include "timecode.h"
 
 namespace {
 
@@ -42,12 +47,20 @@ bool IsLimitMessage(const char* message) {
     return anyPiece && *rest == '\0';
 }
 
+const char* const kNotationMessages[] = {kNotAFrameNumber,       kFrameTooLarge,       kFrameBeforeFirst,
+                                         kNotATimecode,          kTimecodeAbove59,     kTimecodeFramesTooMany,
+                                         kTimecodeNoDropFrame,   kTimecodeSkipped};
+
 bool IsKnownMessage(const char* message) {
     for (const char* known : kFixedMessages) {
         if (std::strcmp(message, known) == 0) return true;
     }
+    for (const char* known : kNotationMessages) {
+        if (std::strcmp(message, known) == 0) return true;
+    }
     return IsLimitMessage(message);
 }
+
 
 bool IsFrameText(const char* text) {
     const char* p = text;
@@ -63,6 +76,72 @@ bool IsFrameText(const char* text) {
 void Fail(const char* what, const char* text) {
     std::fprintf(stderr, "%s: \"%s\"\n", what, text);
     std::abort();
+}
+
+// H:MM:SS.mmm
+bool IsTimeText(const char* text) {
+    const char* p = text;
+    if (*p < '0' || *p > '9') return false;
+    while (*p >= '0' && *p <= '9') ++p;
+    const char shape[] = ":00:00.000";
+    for (const char* s = shape; *s; ++s, ++p) {
+        if (*s == '0' ? (*p < '0' || *p > '9') : *p != *s) return false;
+    }
+    return *p == '\0';
+}
+
+// HH:MM:SS:FF or HH:MM:SS;FF: hours of two digits or more, frames of two or three.
+bool IsTimecodeText(const char* text) {
+    const char* p = text;
+    auto digits = [&p] {
+        int count = 0;
+        while (*p >= '0' && *p <= '9') ++p, ++count;
+        return count;
+    };
+    if (digits() < 2 || *p++ != ':') return false;
+    if (digits() != 2 || *p++ != ':') return false;
+    if (digits() != 2 || (*p != ':' && *p != ';')) return false;
+    ++p;
+    const int frames = digits();
+    return (frames == 2 || frames == 3) && *p == '\0';
+}
+
+// The new notations, from the same text at a rate with drop-frame counting:
+// each direction's outcome is well formed for its notation or a known
+// message, written within its 32 bytes.
+void CheckNotations(const char* text) {
+    static const ExactRate rate = [] {
+        ExactRate r{};
+        ParseExactRate("30000/1001", &r);
+        return r;
+    }();
+    ExactRate parsed{};
+    ParseExactRate(text, &parsed);  // must not crash nor read past the text
+    const Notation kinds[] = {Notation::Time, Notation::Frame, Notation::Timecode};
+    for (Notation from : kinds) {
+        for (Notation to : kinds) {
+            for (bool dropFrame : {false, true}) {
+                NotationRequest request;
+                request.from = from;
+                request.to = to;
+                request.rate = &rate;
+                request.firstFrame = dropFrame ? 0 : 1;
+                request.dropFrameOutput = dropFrame;
+                char out[32];
+                int length = -1;
+                const char* error = ConvertNotation(text, request, out, &length);
+                if (error != nullptr) {
+                    if (!IsKnownMessage(error)) Fail("unknown message", error);
+                    continue;
+                }
+                if (length < 0 || length > 31 || static_cast<int>(std::strlen(out)) != length) Fail("bad length", out);
+                const bool wellFormed = to == Notation::Time    ? IsTimeText(out)
+                                        : to == Notation::Frame ? IsFrameText(out)
+                                                                : IsTimecodeText(out);
+                if (!wellFormed) Fail("malformed value", out);
+            }
+        }
+    }
 }
 
 // Any double, not only those a conversion gives: the frame text must be what
@@ -98,6 +177,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     std::unique_ptr<char[]> text(new char[length + 1]);
     std::memcpy(text.get(), data + 1, length);
     text[length] = '\0';
+
+    CheckNotations(text.get());
 
     const ConversionOutcome outcome = RunConversion(text.get(), rateIndex, zeroChecked);
     if (!outcome.ok()) {
