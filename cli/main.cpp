@@ -67,6 +67,7 @@ void PrintHelp(std::FILE* stream) {
         "  pelvoro-convert --to=time 0:75:99                         1:16:39.000\n"
         "  pelvoro-convert --fps=24000/1001 --from=frame --to=time 86401\n"
         "                                                            1:00:03.600\n"
+        "  pelvoro-convert --fps=24 --from=frame 300.7                300.700\n"
         "  pelvoro-convert --fps=29.97 --to=timecode --drop-frame 1:00.061\n"
         "                                                            00:01:00;02\n"
         "  pelvoro-convert --fps=29.97 --from=frame --to=timecode --drop-frame 17983\n"
