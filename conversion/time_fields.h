@@ -19,4 +19,19 @@ struct TimeFields {
     DigitField millis;
 };
 
+// The decimal value of a field's digits; an empty field is 0. Leading zeros
+// are allowed (007 is 7).
+inline std::int32_t DigitFieldValue(const DigitField& field) {
+    std::int32_t value = 0;
+    for (int i = 0; i < field.count; ++i) value = value * 10 + (field.digits[i] - '0');
+    return value;
+}
+
+// The fraction's digits as thousandths: "5" is 500, "05" is 50, "005" is 5.
+inline std::int32_t Thousandths(const DigitField& millis) {
+    std::int32_t value = 0;
+    for (int i = 0, place = 100; i < millis.count && i < 3; ++i, place /= 10) value += (millis.digits[i] - '0') * place;
+    return value;
+}
+
 #endif

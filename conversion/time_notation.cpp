@@ -2,12 +2,6 @@
 
 namespace {
 
-std::int64_t FieldValue(const DigitField& field) {
-    std::int64_t value = 0;
-    for (int i = 0; i < field.count; ++i) value = value * 10 + (field.digits[i] - '0');
-    return value;
-}
-
 // Writes value with at least width digits backwards from end; returns where it begins.
 char* Digits(std::int64_t value, int width, char* end) {
     do {
@@ -20,14 +14,9 @@ char* Digits(std::int64_t value, int width, char* end) {
 }  // namespace
 
 std::int64_t TimeMilliseconds(const TimeFields& fields) {
-    // The fraction's digits are thousandths: "5" is 500, "05" is 50.
-    std::int64_t thousandths = 0;
-    for (int i = 0, place = 100; i < fields.millis.count && i < 3; ++i, place /= 10) {
-        thousandths += (fields.millis.digits[i] - '0') * place;
-    }
-    const std::int64_t seconds =
-        FieldValue(fields.seconds) + 60 * (FieldValue(fields.minutes) + 60 * FieldValue(fields.hours));
-    return seconds * 1000 + thousandths;
+    const std::int64_t seconds = DigitFieldValue(fields.seconds) +
+                                 60 * (DigitFieldValue(fields.minutes) + 60 * std::int64_t{DigitFieldValue(fields.hours)});
+    return seconds * 1000 + Thousandths(fields.millis);
 }
 
 int WriteTimeText(std::int64_t milliseconds, char* out) {
