@@ -3,6 +3,11 @@
 #include "frame_rates.h"
 #include "time_text_parser.h"
 
+namespace {
+
+// The request with the frame text written at out (room for
+// kFrameTextCapacity bytes). Returns the message of the check that failed,
+// or null with the text's length in *length.
 const char* RunConversionInto(const char* timeText, int rateIndex, bool firstFrameZeroChecked, char* out,
                               int* length) {
     const TimeParseResult parsed = ParseTimeText(timeText);
@@ -14,6 +19,8 @@ const char* RunConversionInto(const char* timeText, int rateIndex, bool firstFra
     *length = WriteFrameValue(ComputeFrameValue(parsed.fields, g_frameRates[rateIndex], firstFrame), out);
     return nullptr;
 }
+
+}  // namespace
 
 ConversionOutcome RunConversion(const char* timeText, int rateIndex, bool firstFrameZeroChecked) {
     ConversionOutcome outcome;

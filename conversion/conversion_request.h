@@ -23,11 +23,4 @@ struct ConversionOutcome {
 // numbered 0 only when the "0" button is checked. Keeps nothing between calls.
 ConversionOutcome RunConversion(const char* timeText, int rateIndex, bool firstFrameZeroChecked);
 
-// The same request with the frame text written at out (room for
-// kFrameTextCapacity bytes), as a batch converter appends it to its output.
-// Returns the message of the check that failed, or null with the text's
-// length in *length.
-const char* RunConversionInto(const char* timeText, int rateIndex, bool firstFrameZeroChecked, char* out,
-                              int* length);
-
 #endif
